@@ -1,0 +1,40 @@
+#include "core/startup.h"
+
+#include "gfx/video.h"
+#include "world/random.h"
+
+#include <cstdio>
+
+namespace {
+
+bool loadSharedPicture(SurfacePtr &target, const char *fileName)
+{
+    target = loadPicture(fileName);
+    if (target == nullptr) {
+        std::fprintf(stderr, "%s: cannot load picture: %s\n", fileName, SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool initVideo(int width, int height, const std::string &caption, int scale, bool fullscreen)
+{
+    if (!openVideo(width, height, caption, scale, fullscreen)) {
+        return false;
+    }
+    return loadSharedPicture(video.background, "data/gfx/gorlak_background.png") &&
+           loadSharedPicture(video.collectableImage, "data/gfx/collectable.png") &&
+           loadSharedPicture(video.lawnmowerImage, "data/gfx/lawnmower.png");
+}
+
+bool startUp()
+{
+    const int width = 256;
+    const int height = 192;
+    const int scale = 4;
+    const bool fullscreen = false;
+    seedRandomFromTime();
+    return initVideo(width, height, kWindowCaption, scale, fullscreen);
+}

@@ -1,0 +1,16 @@
+// SurfacePtr: the owner of an SDL surface; it frees the surface when it goes.
+#pragma once
+
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface *surface) const { SDL_FreeSurface(surface); }
+};
+
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+// IMG_Load into an owner; null when the file cannot be loaded.
+SurfacePtr loadPicture(const std::string &fileName);

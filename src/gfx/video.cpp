@@ -1,0 +1,47 @@
+#include "gfx/video.h"
+
+#include <cstdio>
+
+Video video;
+Rect camera;
+int pixelSize = 4;
+
+bool openVideo(int width, int height, const std::string &caption, int scale, bool fullscreen)
+{
+    pixelSize = scale;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
+        std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
+        return false;
+    }
+    // Always 32 bits: every drawing routine writes raw 32-bit pixels.
+    video.screen = SDL_SetVideoMode(width * scale, height * scale, 32,
+                                    SDL_SWSURFACE | (fullscreen ? SDL_FULLSCREEN : 0));
+    if (video.screen == nullptr || video.screen->format->BytesPerPixel != 4) {
+        std::fprintf(stderr, "Cannot open a %dx%d 32-bit window: %s\n", width * scale, height * scale,
+                     SDL_GetError());
+        return false;
+    }
+    SurfacePtr temporary(SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x000000FF, 0x0000FF00,
+                                              0x00FF0000, 0xFF000000));
+    if (temporary != nullptr) {
+        video.world.reset(SDL_DisplayFormat(temporary.get()));
+    }
+    if (video.world == nullptr) {
+        std::fprintf(stderr, "Cannot create the %dx%d world surface: %s\n", width, height, SDL_GetError());
+        return false;
+    }
+    camera = Rect{0, 0, width, height};
+    SDL_WM_SetCaption(caption.c_str(), caption.c_str());
+    return true;
+}
+
+void resetVideo()
+{
+    video.background.reset();
+    video.collectableImage.reset();
+    video.lawnmowerImage.reset();
+    video.world.reset();
+    video.screen = nullptr;
+    camera = Rect{};
+    pixelSize = 4;
+}

@@ -1,0 +1,33 @@
+// The program-wide graphics state: the window, the world surface everything
+// is drawn into, the camera that maps world pixels onto it, the scale factor
+// and the shared pictures loaded at start-up. resetVideo() puts it back to
+// its start for tests.
+#pragma once
+
+#include "gfx/surface.h"
+#include "xml/rect.h"
+
+#include <cstdint>
+#include <string>
+
+struct Video {
+    SDL_Surface *screen = nullptr;  // owned by SDL (SDL_SetVideoMode)
+    SurfacePtr world;
+    SurfacePtr background;
+    SurfacePtr collectableImage;
+    SurfacePtr lawnmowerImage;
+};
+
+extern Video video;
+// The part of the 256 x 256 world shown on the world surface.
+extern Rect camera;
+// Screen pixels per world pixel, in both directions.
+extern int pixelSize;
+
+// Opens the window (width x height world pixels, enlarged by pixelSize) and
+// makes the world surface; sets the camera and the caption. False, with a
+// line on standard error, when no window can be had.
+bool openVideo(int width, int height, const std::string &caption, int pixelSize, bool fullscreen);
+
+// Frees every surface and puts camera and pixelSize back to their start.
+void resetVideo();

@@ -1,0 +1,7 @@
+// Gorlak Zombies: the entry point.
+#include "core/program.h"
+
+int main(int, char **)
+{
+    return runProgram();
+}

@@ -1,0 +1,48 @@
+#include "world/random.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+TEST(Random, park_miller_known_sequence)
+{
+    // The minimal standard generator from seed 1 gives 16807, then 282475249.
+    seedRandom(1);
+    EXPECT_DOUBLE_EQ(randomUnit(), 16807 * 4.656612875e-10);
+    EXPECT_DOUBLE_EQ(randomUnit(), 282475249 * 4.656612875e-10);
+}
+
+TEST(Random, unit_never_zero_even_from_a_zero_seed)
+{
+    for (unsigned seed : {0u, 2147483647u, 4294967295u}) {
+        seedRandom(seed);
+        for (int i = 0; i < 10000; ++i) {
+            const double u = randomUnit();
+            ASSERT_GT(u, 0.0);
+            ASSERT_LE(u, 1.0);
+        }
+    }
+}
+
+TEST(Random, integer_ranges_inclusive_and_exclusive)
+{
+    seedRandom(42);
+    std::set<int> inclusive;
+    std::set<int> exclusive;
+    for (int i = 0; i < 1000; ++i) {
+        inclusive.insert(randomInt(-1, 1));
+        exclusive.insert(randomIntBelow(0, 2));
+    }
+    EXPECT_EQ(inclusive, (std::set<int>{-1, 0, 1}));
+    EXPECT_EQ(exclusive, (std::set<int>{0, 1}));
+}
+
+TEST(Random, same_seed_same_draws)
+{
+    seedRandom(7);
+    const float a = randomFloat(-1.0f, 1.0f);
+    const int b = randomInt(0, 1000);
+    seedRandom(7);
+    EXPECT_EQ(randomFloat(-1.0f, 1.0f), a);
+    EXPECT_EQ(randomInt(0, 1000), b);
+}
