@@ -1,5 +1,6 @@
 #include "world/player.h"
 
+#include "gfx/sprite.h"
 #include "world/clock.h"
 #include "world/player_mover.h"
 #include "world/random.h"
@@ -66,6 +67,14 @@ void Player::update()
         updateSwim();
     } else {
         updateLand();
+    }
+    showAnimation();
+}
+
+void Player::showAnimation()
+{
+    if (sprite_ != nullptr && !animationName_.empty()) {
+        sprite_->play(animationName_);
     }
 }
 

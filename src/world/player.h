@@ -26,7 +26,8 @@ public:
     void release(Direction d) override;
     Vec2 position() const override { return position_; }
 
-    // One step: the swim rule while swimming, else the land rule.
+    // One step: the swim rule while swimming, else the land rule; the
+    // sprite then plays the animation chosen for the step.
     void update();
     // Motion state cleared and health restored for a new level; the
     // position, held keys, aim, throttle and animation stay.

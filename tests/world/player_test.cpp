@@ -1,11 +1,14 @@
 #include "world/player.h"
 
+#include "formats/animation_library.h"
+#include "gfx/sprite.h"
 #include "world/clock.h"
 #include "world/player_mover.h"
 #include "world/random.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -323,4 +326,24 @@ TEST(Player, running_mower_pushes_a_swimmer_away_from_it)
     EXPECT_FLOAT_EQ(player.thrust().x, -1.5f);
     EXPECT_FLOAT_EQ(mover.movedWith[0].x, -1.5f);
     gameclock::release();
+}
+
+TEST(Player, sprite_plays_the_chosen_animation_each_step)
+{
+    for (const char *name : {"p_stand_right", "p_run_right"}) {
+        auto animation = std::make_unique<Animation>();
+        animation->name = name;
+        animation->frames.push_back(Rect{0, 0, 4, 13});
+        animationLibrary().add(std::move(animation));
+    }
+    Sprite sprite;
+    Player player = standingPlayer();
+    player.setSprite(&sprite);
+    player.update();
+    ASSERT_NE(sprite.animation(), nullptr);
+    EXPECT_EQ(sprite.animation()->name, "p_stand_right");
+    player.press(Direction::Right);
+    player.update();
+    EXPECT_EQ(sprite.animation()->name, "p_run_right");
+    animationLibrary().clear();
 }
