@@ -12,7 +12,7 @@ bool takeBloodBelow(CellGrid &grid, int x, int y)
         const int row = y + r + 1;
         const Cell *cell = grid.cellAt(column, row);
         if (cell != nullptr && cell->kind() == Blood) {
-            grid.slot(column, row).reset();
+            grid.removeCell(column, row);
             return true;
         }
     }
