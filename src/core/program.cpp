@@ -2,6 +2,8 @@
 
 #include "core/game.h"
 #include "core/startup.h"
+#include "gfx/door_sprite.h"
+#include "gfx/picture_cache.h"
 #include "gfx/video.h"
 
 #include <SDL.h>
@@ -12,6 +14,8 @@ namespace {
 struct SdlSession {
     ~SdlSession()
     {
+        resetDoorSprite();
+        clearPictureCache();
         resetVideo();
         SDL_Quit();
     }
