@@ -68,7 +68,7 @@ void spawnSplashParticle(CellGrid &grid, int x, int y, Vec2 velocity, bool takeB
             }
             const Cell *cell = grid.rawSlot(column, row).get();
             if (cell != nullptr && cell->kind() == Blood) {
-                grid.rawSlot(column, row).reset();
+                grid.removeCell(column, row);
                 tookBlood = true;
                 break;
             }
