@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "gfx/door_sprite.h"
 #include "gfx/video.h"
 #include "world/random.h"
 
@@ -36,5 +37,8 @@ bool startUp()
     const int scale = 4;
     const bool fullscreen = false;
     seedRandomFromTime();
-    return initVideo(width, height, kWindowCaption, scale, fullscreen);
+    if (!initVideo(width, height, kWindowCaption, scale, fullscreen)) {
+        return false;
+    }
+    return createDoorSprite();
 }

@@ -19,8 +19,12 @@ struct Animation {
     bool playing = true;
     std::string name;
 
-    // Moves the play state on by dt milliseconds.
+    // Moves the play state on by dt milliseconds. Several frames may pass in
+    // one call; the rest of elapsed carries to the next.
     void advance(std::int32_t dt);
+    // False when there is no frame or FrameLength is 0 or less: advancing
+    // such an animation would divide by zero or index nothing.
+    bool playable() const { return !frames.empty() && FrameLength > 0; }
     // Two-way: reads the "Animation" element or writes it.
     void serialize(XmlReader &reader);
 };

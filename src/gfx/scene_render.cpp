@@ -1,9 +1,96 @@
 #include "gfx/scene_render.h"
 
+#include "gfx/pixel_ops.h"
 #include "gfx/video.h"
+#include "world/cell_grid.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <cstring>
+
+std::uint32_t groundColor = 0xFF996600;
+std::array<std::uint8_t, kOverlayColumns> columnOverlay{};
+
+namespace {
+
+constexpr std::uint32_t kBloodTint = 0xFFFF0000;
+constexpr std::uint8_t kGroundAlpha = 255;
+constexpr std::uint8_t kBloodAlpha = 125;
+// A blood cell one or two empty cells after the previous cell is softened,
+// together with the gap before it.
+constexpr std::uint8_t kOneGapAlpha = 100;
+constexpr std::uint8_t kTwoGapAlpha = 80;
+
+// The overlay of columns [first, first + count) of world row y. The result
+// equals computing each column three ahead of drawing it: feathering only
+// ever reaches back into the gap before a blood cell, never before first.
+void computeRowOverlay(const CellGrid &grid, int y, int first, int count, bool featherFlag)
+{
+    std::uint8_t *overlay = columnOverlay.data();
+    int run = 0;  // empty cells since the last cell of the row
+    for (int m = first; m < first + count; ++m) {
+        overlay[m] = 0;
+        const Cell *cell = grid.cellAt(m, y);
+        if (cell == nullptr) {
+            ++run;
+            continue;
+        }
+        const int kind = cell->kind();
+        if (kind == Blood) {
+            if (featherFlag && run == 1) {
+                overlay[m] = overlay[m - 1] = kOneGapAlpha;
+            } else if (featherFlag && run == 2) {
+                overlay[m] = overlay[m - 1] = overlay[m - 2] = kTwoGapAlpha;
+            } else {
+                overlay[m] = kBloodAlpha;
+            }
+            run = 0;
+        } else if (kind == Solid) {
+            overlay[m] = kGroundAlpha;
+            run = 0;
+        }
+    }
+}
+
+std::uint32_t overlaid(std::uint32_t pixel, std::uint8_t alpha, std::uint32_t ground)
+{
+    if (alpha == 0) {
+        return pixel;
+    }
+    if (alpha == kGroundAlpha) {
+        return ground != 0 ? ground : pixel;
+    }
+    return blendColor(pixel, kBloodTint, alpha);
+}
+
+// Sub-row 0 of a world row: every world pixel, overlaid, repeated Scale times.
+template <int Scale>
+void composeRow(const std::uint32_t *source, const std::uint8_t *overlay, int columns, std::uint32_t ground,
+                std::uint32_t *target)
+{
+    for (int c = 0; c < columns; ++c) {
+        const std::uint32_t pixel = overlaid(source[c], overlay[c], ground);
+        for (int r = 0; r < Scale; ++r) {
+            target[c * Scale + r] = pixel;
+        }
+    }
+}
+
+void composeRowAnyScale(const std::uint32_t *source, const std::uint8_t *overlay, int columns,
+                        std::uint32_t ground, int scale, std::uint32_t *target)
+{
+    for (int c = 0; c < columns; ++c) {
+        const std::uint32_t pixel = overlaid(source[c], overlay[c], ground);
+        std::fill_n(target + c * scale, scale, pixel);
+    }
+}
+
+}  // namespace
+
+void resetSceneRender()
+{
+    groundColor = 0xFF996600;
+    columnOverlay.fill(0);
+}
 
 void drawBackground()
 {
@@ -15,28 +102,60 @@ void drawBackground()
     SDL_UpperBlit(video.background.get(), &source, video.world.get(), nullptr);
 }
 
-void render()
+void render(CellGrid &grid, bool featherFlag)
 {
     SDL_Surface *world = video.world.get();
     SDL_Surface *screen = video.screen;
-    if (world == nullptr || screen == nullptr) {
+    if (world == nullptr || screen == nullptr || world->format->BytesPerPixel != 4 ||
+        screen->format->BytesPerPixel != 4) {
         return;
     }
-    const int scale = pixelSize;
-    for (int i = 0; i < world->h; ++i) {
-        const auto *src = reinterpret_cast<const std::uint32_t *>(static_cast<const std::uint8_t *>(world->pixels) +
-                                                                  i * world->pitch);
-        auto *first = reinterpret_cast<std::uint32_t *>(static_cast<std::uint8_t *>(screen->pixels) +
-                                                        i * scale * screen->pitch);
-        for (int x = 0; x < world->w; ++x) {
-            for (int r = 0; r < scale; ++r) {
-                first[x * scale + r] = src[x];
-            }
+    const int scale = std::max(pixelSize, 1);
+    // Never read or write past either surface or the overlay table.
+    const int columns = std::min({camera.w, world->w, screen->w / scale, 256});
+    const int rows = std::min({camera.h, world->h, screen->h / scale});
+    const int first = std::clamp(camera.x, 0, 256 - std::max(columns, 0));
+    // The first three columns of a row are computed whatever the view's width.
+    const int computed = std::max(columns, 3);
+    const std::uint32_t ground = groundColor;
+    const std::size_t screenRowBytes = static_cast<std::size_t>(std::max(columns, 0) * scale) * 4;
+
+    for (int i = 0; i < rows; ++i) {
+        computeRowOverlay(grid, camera.y + i, first, computed, featherFlag);
+        const auto *source = reinterpret_cast<const std::uint32_t *>(static_cast<const std::uint8_t *>(world->pixels) +
+                                                                     i * world->pitch);
+        auto *subRow0 = static_cast<std::uint8_t *>(screen->pixels) + static_cast<std::size_t>(i * scale) * screen->pitch;
+        auto *target = reinterpret_cast<std::uint32_t *>(subRow0);
+        const std::uint8_t *overlay = columnOverlay.data() + first;
+        switch (scale) {
+        case 1:
+            composeRow<1>(source, overlay, columns, ground, target);
+            break;
+        case 2:
+            composeRow<2>(source, overlay, columns, ground, target);
+            break;
+        case 3:
+            composeRow<3>(source, overlay, columns, ground, target);
+            break;
+        case 4:
+            composeRow<4>(source, overlay, columns, ground, target);
+            break;
+        default:
+            composeRowAnyScale(source, overlay, columns, ground, scale, target);
+            break;
         }
+        // Sub-rows 1 to S - 1 are identical to sub-row 0: copy, do not recompute.
         for (int k = 1; k < scale; ++k) {
-            std::memcpy(static_cast<std::uint8_t *>(screen->pixels) + (i * scale + k) * screen->pitch, first,
-                        static_cast<std::size_t>(world->w * scale) * 4);
+            std::memcpy(subRow0 + static_cast<std::size_t>(k) * screen->pitch, subRow0, screenRowBytes);
         }
     }
-    SDL_Flip(screen);
+    // Only the window's own surface can be flipped.
+    if (screen == SDL_GetVideoSurface()) {
+        SDL_Flip(screen);
+    }
+}
+
+void render()
+{
+    render(worldGrid(), true);
 }

@@ -1,9 +1,32 @@
 // Scene rendering: the background under the camera at the start of a frame,
-// and the composite that enlarges the world surface onto the screen.
+// and the composite that enlarges the world surface onto the screen and lays
+// the cell grid over it (ground in the ground colour, blood as a red tint).
 #pragma once
 
+#include <array>
+#include <cstdint>
+
+class CellGrid;
+
+// Columns of the overlay table: one per world column, plus spares for the
+// three look-ahead columns of a view narrower than three columns.
+inline constexpr int kOverlayColumns = 256 + 3;
+
+// Program-wide render state; resetSceneRender() puts it back for tests.
+// Colour of ground cells, replaced by each level; 0 shows the world surface
+// through the ground.
+extern std::uint32_t groundColor;
+// The overlay of the world row being composed, one alpha per world column:
+// 0 no overlay, 255 ground, anything else blood tint with that alpha.
+extern std::array<std::uint8_t, kOverlayColumns> columnOverlay;
+
+void resetSceneRender();
+
 // Copies the part of the background picture under the camera onto the
-// world surface.
+// world surface; where the picture does not reach, the last frame stays.
 void drawBackground();
-// Enlarges the world surface by pixelSize onto the screen and flips it.
+// Enlarges the world surface by pixelSize onto the screen, lays the grid
+// over it and flips the screen. featherFlag softens the left edges of blood.
+void render(CellGrid &grid, bool featherFlag);
+// The game's composite: the world grid with feathered blood.
 void render();

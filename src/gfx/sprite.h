@@ -29,6 +29,7 @@ public:
     ~Sprite();
 
     void setImage(SDL_Surface *surface);
+    // Moves the sprite; a turned sprite's unrounded position moves with it.
     void setTopLeft(int x, int y);
     // Puts the centre, or the pivot once the sprite has one, at (x, y).
     void setCenter(int x, int y);
@@ -37,12 +38,16 @@ public:
     void setPivot(int px, int py);
     // Turns the picture to the angle (radians, clockwise) about the pivot.
     void setAngle(float angle);
-    // Advances the animation and draws the current frame onto target.
+    // Advances the animation and draws the current frame onto target (the
+    // world surface), clipped to the camera. A sprite outside the camera is
+    // not updated: its time off screen counts at the next visible draw. A
+    // sprite without a picture draws nothing.
     void draw(SDL_Surface *target);
 
     const Rect &bounds() const { return bounds_; }
     const Rect &source() const { return source_; }
     SDL_Surface *image() const { return image_; }
+    SDL_Surface *baseImage() const { return baseImage_; }
     const Animation *animation() const { return animation_.get(); }
     const RotationState *rotation() const { return rotation_.get(); }
 

@@ -20,21 +20,30 @@ public:
     virtual void collectable(int x, int y) = 0;
 };
 
+// The grid owns its cells: clearing the grid, removing a cell or assigning
+// over a slot deletes the cell. The slot store has one spare column and row
+// so that the clamped accessor, which admits x = width and y = height, stays
+// inside it: (width, y) is the same slot as (0, y + 1).
 class CellGrid {
 public:
     CellGrid(int width = 256, int height = 256);
     CellGrid(const CellGrid &) = delete;
     CellGrid &operator=(const CellGrid &) = delete;
 
-    int width() const;
-    int height() const;
+    int width() const { return width_; }
+    int height() const { return height_; }
 
     // Slot of (x, y) with x clamped to [0, width] and y to [0, height].
-    std::unique_ptr<Cell> &slot(int x, int y);
+    std::unique_ptr<Cell> &slot(int x, int y) { return slots_[clampedIndex(x, y)]; }
     // Slot of (x, y) for coordinates the caller keeps inside the grid.
-    std::unique_ptr<Cell> &rawSlot(int x, int y);
+    // Coordinates that would leave the slot store fall back to the clamped slot.
+    std::unique_ptr<Cell> &rawSlot(int x, int y)
+    {
+        const auto index = static_cast<unsigned long long>(x + static_cast<long long>(y) * width_);
+        return index < slots_.size() ? slots_[index] : slot(x, y);
+    }
     // The cell at (x, y) through the clamped accessor, or null.
-    Cell *cellAt(int x, int y) const;
+    Cell *cellAt(int x, int y) const { return slots_[clampedIndex(x, y)].get(); }
 
     // Deletes every cell.
     void clear();
@@ -45,6 +54,24 @@ public:
     void step(int sweepStartHint);
     // A new blood cell at (x, y) if the slot is empty.
     void placeBlood(int x, int y);
+    // Deletes the cell at (x, y), clamped, and empties the slot.
+    void removeCell(int x, int y);
+    // Number of blood cells in the grid; scans every slot.
+    int bloodCellCount() const;
+
+private:
+    int clampedIndex(int x, int y) const
+    {
+        x = x < 0 ? 0 : (x > width_ ? width_ : x);
+        y = y < 0 ? 0 : (y > height_ ? height_ : y);
+        return x + y * width_;
+    }
+    void dirtySweep();
+    void fullSweep(int sweepStartHint);
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<std::unique_ptr<Cell>> slots_;
 };
 
 // The program-wide grid the game plays on.

@@ -1,0 +1,104 @@
+#include "world/blood_cell.h"
+
+#include "world/cell_grid.h"
+#include "world/grid_simulation.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+BloodCell::BloodCell(CellGrid *grid, int x, int y) : x_(x), y_(y), grid_(grid) {}
+
+void BloodCell::moveTo(int nx, int ny)
+{
+    // A move is a swap: the target is empty, so no cell is ever overwritten.
+    std::swap(grid_->slot(x_, y_), grid_->slot(nx, ny));
+    x_ = nx;
+    y_ = ny;
+    gridSimulation.dirtyRect.include(nx, ny);
+    asleep_ = false;
+}
+
+void BloodCell::update(bool force)
+{
+    if (!force && asleep_) {
+        return;
+    }
+    if (frameStamp_ == gridSimulation.simulationStep) {
+        return;  // already ran in this step, e.g. after moving into a slot the sweep visits later
+    }
+    frameStamp_ = gridSimulation.simulationStep;
+    if (state_ == Resting && restCount_ > 50) {
+        asleep_ = true;
+    }
+    CellGrid &grid = *grid_;
+    const int width = grid.width();
+    const int height = grid.height();
+    // Cells on the outermost columns and rows never move.
+    if (x_ <= 0 || x_ >= width - 1 || y_ <= 0 || y_ >= height - 1) {
+        return;
+    }
+    const bool leftEmpty = grid.rawSlot(x_ - 1, y_) == nullptr;
+    const bool rightEmpty = grid.rawSlot(x_ + 1, y_) == nullptr;
+    restCount_ = state_ == Resting ? restCount_ + 1 : 0;
+
+    if (grid.rawSlot(x_, y_ + 1) == nullptr) {
+        const bool wasFalling = state_ == Falling;
+        moveTo(x_, y_ + 1);
+        if (!wasFalling) {
+            // The first step of a new fall only resets the speed.
+            fallSpeed_ = 0.0f;
+            state_ = Falling;
+            return;
+        }
+        // A long fall accelerates: one extra move per step once the speed
+        // passes 1, and one more for every further 2.
+        fallSpeed_ += 0.125f;
+        for (float d = fallSpeed_ - 1.0f; d > 0.0f; d -= 2.0f) {
+            if (y_ >= height - 1) {
+                return;
+            }
+            const int r = std::rand() % 7;
+            const int tx = x_ + (r == 1 ? -1 : (r == 2 ? 1 : 0));
+            // The edge columns count as occupied, so a fall never leaves the
+            // interior and never wraps into the next row.
+            if (tx > 0 && tx < width - 1 && grid.rawSlot(tx, y_ + 1) == nullptr) {
+                moveTo(tx, y_ + 1);
+            }
+        }
+        return;
+    }
+    // Down-right is always tried before down-left.
+    if (grid.rawSlot(x_ + 1, y_ + 1) == nullptr) {
+        moveTo(x_ + 1, y_ + 1);
+        state_ = Falling;
+        return;
+    }
+    if (grid.rawSlot(x_ - 1, y_ + 1) == nullptr) {
+        moveTo(x_ - 1, y_ + 1);
+        state_ = Falling;
+        return;
+    }
+    // Boxed in below: flow away from an occupied side at 0.9 cells per step.
+    if (rightEmpty && !leftEmpty) {
+        drift_ += 0.9f * 1.0f;
+        if (std::fabs(drift_) >= 1.0f) {
+            moveTo(x_ + 1, y_);
+            drift_ -= 1.0f;
+        }
+        state_ = Flowing;
+        return;
+    }
+    if (leftEmpty && !rightEmpty) {
+        drift_ -= 0.9f * 1.0f;
+        if (std::fabs(drift_) >= 1.0f) {
+            moveTo(x_ - 1, y_);
+            drift_ += 1.0f;
+        }
+        state_ = Flowing;
+        return;
+    }
+    if (!leftEmpty && !rightEmpty) {
+        state_ = Resting;
+    }
+}

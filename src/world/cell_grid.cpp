@@ -1,0 +1,242 @@
+#include "world/cell_grid.h"
+
+#include "world/blood_cell.h"
+#include "world/grid_simulation.h"
+#include "world/level_markers.h"
+#include "world/solid_cell.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Level picture colours, as 0xRRGGBB.
+constexpr std::uint32_t kGroundColor = 0xFFFFFF;
+constexpr std::uint32_t kBloodColor = 0xFF0000;
+constexpr std::uint32_t kZombieColor = 0x00FF00;
+constexpr std::uint32_t kCollectableColor = 0x00FFFF;
+constexpr std::uint32_t kStartColor = 0x0000FF;
+constexpr std::uint32_t kDoorColor = 0xFF00FF;
+
+// What one picture pixel puts into the grid.
+enum class PictureCell : char { None, Ground, Blood, Zombie, Collectable };
+
+// The picture in a fixed 32-bit 0x00RRGGBB layout, whatever the file held and
+// whether or not a window is open. Converting drops the picture's own alpha
+// and colour key, so every pixel keeps its stored colour.
+SDL_Surface *convertPicture(SDL_Surface *loaded)
+{
+    SDL_Surface *format = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0);
+    if (format == nullptr) {
+        return nullptr;
+    }
+    SDL_Surface *converted = SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE);
+    SDL_FreeSurface(format);
+    return converted;
+}
+
+}  // namespace
+
+CellGrid::CellGrid(int width, int height)
+    : width_(std::max(width, 1)), height_(std::max(height, 1)),
+      slots_(static_cast<std::size_t>((width_ + 1) * (height_ + 1) + 1))
+{
+}
+
+void CellGrid::clear()
+{
+    // The spare column and row too: a cell placed there through the clamped
+    // accessor must not outlive the level.
+    for (std::unique_ptr<Cell> &cell : slots_) {
+        cell.reset();
+    }
+}
+
+bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *listener)
+{
+    SDL_Surface *loaded = IMG_Load(path.c_str());
+    if (loaded == nullptr) {
+        std::fprintf(stderr, "%s: cannot load level picture: %s\n", path.c_str(), SDL_GetError());
+        return false;
+    }
+    SDL_Surface *picture = convertPicture(loaded);
+    SDL_FreeSurface(loaded);
+    if (picture == nullptr) {
+        std::fprintf(stderr, "%s: cannot convert level picture: %s\n", path.c_str(), SDL_GetError());
+        return false;
+    }
+    if (SDL_MUSTLOCK(picture)) {
+        SDL_LockSurface(picture);
+    }
+    std::vector<PictureCell> row(static_cast<std::size_t>(picture->w), PictureCell::None);
+    const int columns = std::min(picture->w, width_);
+    // Bottom row first: a zombie placed by a row drops onto ground that the
+    // rows below have already built.
+    for (int y = picture->h - 1; y >= 0; --y) {
+        const auto *pixels = reinterpret_cast<const std::uint32_t *>(static_cast<const std::uint8_t *>(picture->pixels) +
+                                                                     y * picture->pitch);
+        // The start and door markers act at once, so they work anywhere in
+        // the picture; the other colours only inside the grid.
+        for (int x = 0; x < picture->w; ++x) {
+            PictureCell cell = PictureCell::None;
+            switch (pixels[x] & 0xFFFFFF) {
+            case kGroundColor:
+                cell = PictureCell::Ground;
+                break;
+            case kBloodColor:
+                cell = PictureCell::Blood;
+                break;
+            case kZombieColor:
+                cell = PictureCell::Zombie;
+                break;
+            case kCollectableColor:
+                cell = PictureCell::Collectable;
+                break;
+            case kStartColor:
+                playerStart = IntPoint{x, y - 13};
+                break;
+            case kDoorColor:
+                doorRect.x = x;
+                doorRect.y = y;
+                break;
+            default:
+                break;
+            }
+            row[static_cast<std::size_t>(x)] = cell;
+        }
+        if (y >= height_) {
+            continue;
+        }
+        for (int x = 0; x < columns; ++x) {
+            switch (row[static_cast<std::size_t>(x)]) {
+            case PictureCell::Ground:
+                slot(x, y) = std::make_unique<SolidCell>();
+                break;
+            case PictureCell::Blood:
+                slot(x, y) = std::make_unique<BloodCell>(this, x, y);
+                break;
+            case PictureCell::Zombie:
+                if (listener != nullptr) {
+                    listener->zombieSpawn(*this, x, y);
+                }
+                break;
+            case PictureCell::Collectable:
+                if (listener != nullptr) {
+                    listener->collectable(x, y);
+                }
+                break;
+            case PictureCell::None:
+                break;
+            }
+        }
+    }
+    if (SDL_MUSTLOCK(picture)) {
+        SDL_UnlockSurface(picture);
+    }
+    SDL_FreeSurface(picture);
+    return true;
+}
+
+void CellGrid::step(int sweepStartHint)
+{
+    ++gridSimulation.simulationStep;
+    if (++gridSimulation.sweepCounter > 10) {
+        gridSimulation.sweepCounter = 0;
+        fullSweep(sweepStartHint);
+    } else {
+        dirtySweep();
+    }
+}
+
+void CellGrid::dirtySweep()
+{
+    DirtyRect box = gridSimulation.dirtyRect;
+    // Moves made during this sweep build the box for the next step.
+    gridSimulation.dirtyRect.reset();
+    // The box is shared by every grid; keep it inside this one.
+    box.minX = std::max(box.minX, 0);
+    box.minY = std::max(box.minY, 0);
+    box.maxX = std::min(box.maxX, width_ - 1);
+    box.maxY = std::min(box.maxY, height_ - 1);
+    for (int y = box.maxY; y >= box.minY; --y) {
+        std::unique_ptr<Cell> *row = &slots_[static_cast<std::size_t>(y * width_)];
+        for (int x = box.maxX; x >= box.minX; --x) {
+            if (Cell *cell = row[x].get()) {
+                cell->update(false);
+            }
+        }
+    }
+}
+
+void CellGrid::fullSweep(int sweepStartHint)
+{
+    gridSimulation.dirtyRect.reset();
+    const int start = std::min(std::max(gridSimulation.fullRowMark, sweepStartHint), height_ - 1);
+    bool stillFull = true;
+    // Row 0 is never swept. Rows below the start are left to the dirty sweeps.
+    for (int n = start; n >= 1; --n) {
+        std::unique_ptr<Cell> *row = &slots_[static_cast<std::size_t>(n * width_)];
+        bool rowFull = true;
+        // The direction alternates at random so that flows have no bias.
+        if (std::rand() % 2 != 0) {
+            for (int x = 0; x < width_; ++x) {
+                if (Cell *cell = row[x].get()) {
+                    cell->update(true);
+                } else {
+                    rowFull = false;
+                }
+            }
+        } else {
+            // Right to left stops before column 0.
+            for (int x = width_ - 1; x >= 1; --x) {
+                if (Cell *cell = row[x].get()) {
+                    cell->update(true);
+                } else {
+                    rowFull = false;
+                }
+            }
+        }
+        // The mark follows the top of the unbroken block of full rows that
+        // begins at the start row.
+        if (stillFull) {
+            if (rowFull) {
+                gridSimulation.fullRowMark = n;
+            } else {
+                stillFull = false;
+            }
+        }
+    }
+}
+
+void CellGrid::placeBlood(int x, int y)
+{
+    std::unique_ptr<Cell> &target = slot(x, y);
+    if (target == nullptr) {
+        target = std::make_unique<BloodCell>(this, x, y);
+    }
+}
+
+void CellGrid::removeCell(int x, int y)
+{
+    slot(x, y).reset();
+}
+
+int CellGrid::bloodCellCount() const
+{
+    int count = 0;
+    for (const std::unique_ptr<Cell> &cell : slots_) {
+        count += cell != nullptr && cell->kind() == Blood;
+    }
+    return count;
+}
+
+CellGrid &worldGrid()
+{
+    static CellGrid grid(256, 256);
+    return grid;
+}
