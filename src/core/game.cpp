@@ -157,13 +157,13 @@ int directionOfKey(SDLKey key)
 {
     switch (key) {
     case SDLK_w:
-        return Up;
+        return static_cast<int>(Direction::Up);
     case SDLK_s:
-        return Down;
+        return static_cast<int>(Direction::Down);
     case SDLK_a:
-        return Left;
+        return static_cast<int>(Direction::Left);
     case SDLK_d:
-        return Right;
+        return static_cast<int>(Direction::Right);
     default:
         return -1;
     }

@@ -21,7 +21,7 @@ public:
     }
     void press(Direction d) override { calls.push_back("press " + nameOf(d)); }
     void release(Direction d) override { calls.push_back("release " + nameOf(d)); }
-    Vec2 position() override { return Vec2(); }
+    Vec2 position() const override { return Vec2(); }
 
     static std::string nameOf(Direction d)
     {
