@@ -1,24 +1,102 @@
 #include "core/game.h"
 
+#include "core/collectables.h"
+#include "core/exit_door.h"
+#include "core/follow_camera.h"
+#include "core/game_messages.h"
+#include "core/input_manager.h"
+#include "core/lawnmower.h"
+#include "core/player_drawing.h"
+#include "core/zombie_strikes.h"
+#include "gfx/door_sprite.h"
+#include "gfx/picture_cache.h"
 #include "gfx/scene_render.h"
+#include "gfx/video.h"
+#include "world/blood_particles.h"
+#include "world/cell_grid.h"
 #include "world/clock.h"
+#include "world/grid_player_mover.h"
 
 namespace {
+
 constexpr std::uint32_t kFrameMs = 33;
+constexpr std::uint32_t kLateFrameMs = 40;
+constexpr int kSuckerFirstRow = 128;
+constexpr int kSuckerLastRow = 167;
+
+}  // namespace
+
+Game::Game()
+{
+    mover = std::make_unique<GridPlayerMover>(&worldGrid());
+    player.setMover(mover.get());
+    player.setPosition(Vec2(50.0f, 220.0f));
+    playerSprite = std::make_unique<Sprite>();
+    playerSprite->setImage(sharedPicture("data/gfx/player_avatar.png"));
+    playerSprite->play("p_run_right");
+    player.setSprite(playerSprite.get());
+    lawnmower = std::make_unique<Sprite>();
+    lawnmower->setImage(video.lawnmowerImage.get());
+    lawnmower->setPivot(5, 4);
+    bloodSucker = false;
+    outroStart = gameclock::now();
+    outroBurstDone = false;
 }
 
-Game::Game() = default;
+Game::~Game() = default;
+
+int Game::beginFrame()
+{
+    const std::uint32_t elapsed = gameclock::now() - lastFrameTick;
+    if (elapsed < kFrameMs) {
+        return 0;
+    }
+    // A late frame runs one grid step instead of two: the simulation slows
+    // down rather than catching up.
+    const int steps = elapsed > kLateFrameMs ? 1 : 2;
+    lastFrameTick = gameclock::now();
+    return steps;
+}
 
 void Game::update()
 {
-    const std::uint32_t now = gameclock::now();
-    if (now - lastFrameTick < kFrameMs) {
+    if (outro) {
+        updateOutro();
         return;
     }
-    lastFrameTick = now;
+    const int steps = beginFrame();
+    if (steps == 0) {
+        return;
+    }
+    CellGrid &grid = worldGrid();
+    for (int i = 0; i < steps; ++i) {
+        grid.step(static_cast<int>(player.position().y + 25.0f));
+    }
+    if (bloodSucker) {
+        runBloodSucker();
+    }
+    player.update();
+    updateCamera();
+
+    SDL_Surface *world = video.world.get();
     drawBackground();
-    render();
+    if (doorSprite != nullptr) {
+        doorSprite->draw(world);
+    }
+    updateParticles();
+    updateCollectables(player.centre());
+    if (updateExitDoor(doorOpen, doorSprite.get(), player.centre())) {
+        levelFinished = true;
+    }
+    drawPlayer(player, playerSprite.get());
+    updateZombies(player, grid);
+    drawLawnmower(player, *lawnmower);
+    updateGameMessages(messages, player.centre());
+    render(grid, featherFlag);
+
+    updateInputGrab();
     handleEvents();
+    aimWithMouse();
 }
 
 std::uint32_t Game::msUntilNextFrame() const
@@ -27,13 +105,113 @@ std::uint32_t Game::msUntilNextFrame() const
     return elapsed >= kFrameMs ? 0 : kFrameMs - elapsed;
 }
 
+void Game::runBloodSucker()
+{
+    CellGrid &grid = worldGrid();
+    for (int y = kSuckerFirstRow; y <= kSuckerLastRow; ++y) {
+        for (int x = 0; x < grid.width(); ++x) {
+            const Cell *cell = grid.cellAt(x, y);
+            if (cell != nullptr && cell->kind() == Blood) {
+                grid.removeCell(x, y);
+            }
+        }
+    }
+}
+
+void Game::updateCamera()
+{
+    if (cameraPanning) {
+        panTarget = player.centre();
+        const Vec2 d = panTarget - cameraPos;
+        cameraPos += d.normalized() * panSpeed;
+        if (d.lengthSquared() < 1.5f) {
+            cameraPanning = false;
+        }
+        followCamera(static_cast<int>(cameraPos.x), static_cast<int>(cameraPos.y), true);
+    } else {
+        followCamera(static_cast<int>(player.position().x + 2.0f), static_cast<int>(player.position().y + 6.5f),
+                     true);
+    }
+}
+
+void Game::updateInputGrab()
+{
+    const std::uint32_t now = gameclock::now();
+    if (now - fpsTick < 1000) {
+        return;
+    }
+    fpsTick = now;
+    // The grab follows the control mode with up to a second of delay.
+    const SDL_GrabMode grab = SDL_WM_GrabInput(SDL_GRAB_QUERY);
+    if (kbMouseMode && grab == SDL_GRAB_OFF) {
+        SDL_WM_GrabInput(SDL_GRAB_ON);
+    } else if (!kbMouseMode && grab == SDL_GRAB_ON) {
+        SDL_WM_GrabInput(SDL_GRAB_OFF);
+    }
+}
+
+namespace {
+
+// The direction a w/a/s/d key stands for, or -1.
+int directionOfKey(SDLKey key)
+{
+    switch (key) {
+    case SDLK_w:
+        return static_cast<int>(Direction::Up);
+    case SDLK_s:
+        return static_cast<int>(Direction::Down);
+    case SDLK_a:
+        return static_cast<int>(Direction::Left);
+    case SDLK_d:
+        return static_cast<int>(Direction::Right);
+    default:
+        return -1;
+    }
+}
+
+}  // namespace
+
 void Game::handleEvents()
 {
     while (SDL_PollEvent(&event)) {
+        if (input != nullptr && input->handleEvent(event)) {
+            kbMouseMode = false;
+        }
         switch (event.type) {
-        case SDL_KEYDOWN:
+        case SDL_ACTIVEEVENT:
+            if ((event.active.state & SDL_APPINPUTFOCUS) != 0 && event.active.gain == 0) {
+                kbMouseMode = false;
+            }
+            break;
+        case SDL_KEYDOWN: {
             if (event.key.keysym.sym == SDLK_ESCAPE) {
                 running = false;
+            }
+            const int direction = directionOfKey(event.key.keysym.sym);
+            if (direction >= 0) {
+                player.press(static_cast<Direction>(direction));
+                kbMouseMode = true;
+            }
+            break;
+        }
+        case SDL_KEYUP: {
+            const int direction = directionOfKey(event.key.keysym.sym);
+            if (direction >= 0) {
+                player.release(static_cast<Direction>(direction));
+            }
+            break;
+        }
+        case SDL_MOUSEMOTION:
+            mouse = Vec2(static_cast<int>(event.motion.x), static_cast<int>(event.motion.y));
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.button == SDL_BUTTON_LEFT) {
+                leftButtonHeld = true;
+            }
+            break;
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button == SDL_BUTTON_LEFT) {
+                leftButtonHeld = false;
             }
             break;
         case SDL_QUIT:
@@ -43,4 +221,15 @@ void Game::handleEvents()
             break;
         }
     }
+}
+
+void Game::aimWithMouse()
+{
+    if (!kbMouseMode) {
+        return;
+    }
+    const float scale = static_cast<float>(pixelSize);
+    const Vec2 aim(mouse.x / scale + static_cast<float>(camera.x), mouse.y / scale + static_cast<float>(camera.y));
+    player.setAimAngle((aim - player.centre()).angle());
+    player.setThrottle(leftButtonHeld ? 1.0f : 0.001f);
 }

@@ -1,26 +1,78 @@
-// Game: the central object of play. update() runs one paced frame: grid
-// steps, player, camera, drawing, composite and input.
+// Game: the central object of play. It holds the player, the camera pan,
+// the control mode, timing and the level flags; update() runs one paced
+// frame: grid steps, player, camera, drawing, composite and input.
 #pragma once
+
+#include "formats/game_message.h"
+#include "gfx/sprite.h"
+#include "world/player.h"
+#include "world/player_mover.h"
+#include "world/vec2.h"
 
 #include <SDL.h>
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class InputManager;
 
 class Game {
 public:
     Game();
+    ~Game();
+    Game(const Game &) = delete;
+    Game &operator=(const Game &) = delete;
 
-    // One frame of play, or nothing when the last frame was under 33 ms ago.
+    // One frame of play (or of the outro), or nothing when the last frame
+    // ran less than 33 ms ago.
     void update();
     // Milliseconds until update() will run a frame again (0 when due).
     std::uint32_t msUntilNextFrame() const;
 
+    // Resets the game state and loads one level file. False, with a line on
+    // standard error, when the file or one of its pictures cannot be read.
+    bool loadLevel(const std::string &fileName);
+    // Puts the game state back to its start-of-level values.
+    void reset();
+
+    void setInput(InputManager *manager) { input = manager; }
+    Player &getPlayer() { return player; }
+
+    bool kbMouseMode = false;
+    bool cameraPanning = false;
+    Vec2 cameraPos;
+    Vec2 panTarget;
+    float panSpeed = 0.25f;
+    std::uint32_t fpsTick = 0;
     bool running = true;
+    SDL_Event event{};
+    bool leftButtonHeld = false;
+    Vec2 mouse;
+    Player player;
+    std::unique_ptr<Sprite> lawnmower;
+    bool doorOpen = false;
+    bool featherFlag = true;
+    std::uint32_t lastFrameTick = 0;
     bool levelFinished = false;
+    InputManager *input = nullptr;
+    bool bloodSucker = false;
+    std::uint32_t outroStart = 0;
+    bool outroBurstDone = false;
+    bool outro = false;
+    std::vector<std::unique_ptr<GameMessage>> messages;
 
 private:
+    // Frame pacing: false when too early; otherwise the number of grid steps.
+    int beginFrame();
+    void updateOutro();
+    void runBloodSucker();
+    void updateCamera();
+    void updateInputGrab();
     void handleEvents();
+    void aimWithMouse();
 
-    std::uint32_t lastFrameTick = 0;
-    SDL_Event event{};
+    std::unique_ptr<PlayerMover> mover;
+    std::unique_ptr<Sprite> playerSprite;
 };

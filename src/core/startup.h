@@ -14,3 +14,7 @@ bool initVideo(int width, int height, const std::string &caption, int pixelSize,
 // Steps 1 to 5 of start-up. False when the game cannot run; the reason has
 // been written to standard error.
 bool startUp();
+
+// Frees what start-up made: the door sprite, the shared pictures, the
+// animations and the surfaces.
+void releaseStartUpObjects();

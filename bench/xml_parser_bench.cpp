@@ -1,0 +1,50 @@
+// Scanning and reading speed of data files the size of a large level.
+#include "formats/settings.h"
+#include "xml/load_xml_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+namespace {
+
+// A level-like file: a few hundred elements with attributes and text.
+std::string levelLikeText()
+{
+    std::string text = "<?xml version=\"1.0\"?>\n<Level>\n  <LevelImage>data/levels/level1.png</LevelImage>\n";
+    for (int i = 0; i < 200; ++i) {
+        text += "  <Message text=\"Shred &quot;them&quot; all\" x=\"" + std::to_string(i) +
+                "\" y=\"40\" frames=\"12\">\n    <Rect x=\"1\" y=\"2\" w=\"30\" h=\"40\"/>\n  </Message>\n";
+    }
+    return text + "</Level>\n";
+}
+
+void scanLevelSizedFile(benchmark::State &state)
+{
+    const std::string text = levelLikeText();
+    for (auto _ : state) {
+        std::istringstream input(text);
+        XmlDocument document;
+        XmlParser parser;
+        parser.setHandler(&document);
+        parser.parse(input);
+        benchmark::DoNotOptimize(document.root());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(scanLevelSizedFile);
+
+void readSettingsFile(benchmark::State &state)
+{
+    const std::string text = "<?xml version=\"1.0\"?>\n<GorlakSettings>\n  <Fullscreen>0</Fullscreen>\n"
+                             "  <Width>256</Width>\n  <Height>192</Height>\n  <PixelSize>4</PixelSize>\n"
+                             "</GorlakSettings>\n";
+    for (auto _ : state) {
+        std::istringstream input(text);
+        Settings settings;
+        benchmark::DoNotOptimize(loadXmlStream(settings, input, "GorlakSettings"));
+    }
+}
+BENCHMARK(readSettingsFile);
+
+}  // namespace

@@ -1,0 +1,105 @@
+// Level loading and the reset between levels.
+#include "core/collectables.h"
+#include "core/game.h"
+#include "formats/level_description.h"
+#include "gfx/door_sprite.h"
+#include "gfx/scene_render.h"
+#include "gfx/video.h"
+#include "world/blood_particles.h"
+#include "world/cell_grid.h"
+#include "world/clock.h"
+#include "world/level_markers.h"
+#include "world/zombie.h"
+
+#include <cstdio>
+
+namespace {
+
+// Hands the zombie spawn points and collectables of the level picture to
+// their lists while the grid is built.
+class LevelObjectsBuilder : public LevelPictureListener {
+public:
+    void zombieSpawn(CellGrid &grid, int x, int y) override { spawnZombie(grid, x, y, 1.0f); }
+    void collectable(int x, int y) override { collectables.push_back(Vec2(x, y)); }
+};
+
+bool fileMissing(const std::string &what, const std::string &fileName, const std::string &levelFile)
+{
+    std::fprintf(stderr, "%s: cannot load %s \"%s\"\n", levelFile.c_str(), what.c_str(), fileName.c_str());
+    return false;
+}
+
+}  // namespace
+
+bool Game::loadLevel(const std::string &fileName)
+{
+    reset();
+    LevelDescription description;
+    // Levels that leave these out keep the ground colour in force and pan at
+    // the game's usual speed.
+    description.GroundColor = groundColor;
+    description.CameraPanSpeed = 0.25f;
+    if (!loadLevelDescription(description, fileName)) {
+        std::fprintf(stderr, "%s: cannot read the level file\n", fileName.c_str());
+        return false;
+    }
+
+    CellGrid &grid = worldGrid();
+    grid.clear();
+    clearCollectables();
+    zombies.clear();
+    clearParticles();
+    LevelObjectsBuilder builder;
+    if (!grid.buildFromImage(description.LevelImage, &builder)) {
+        return fileMissing("level picture", description.LevelImage, fileName);
+    }
+
+    video.background.reset();
+    video.background = loadPicture(description.BackgroundImage);
+    if (video.background == nullptr) {
+        return fileMissing("background picture", description.BackgroundImage, fileName);
+    }
+    groundColor = description.GroundColor;
+
+    // The start marker survives levels whose picture has none.
+    if (playerStart.x > 0 && playerStart.y > 0) {
+        player.setPosition(Vec2(playerStart.x, playerStart.y));
+    }
+    if (doorSprite != nullptr) {
+        doorSprite->setTopLeft(doorRect.x, doorRect.y);
+    }
+    messages.swap(description.messages);
+    if (description.CameraPan) {
+        cameraPanning = true;
+        panSpeed = description.CameraPanSpeed;
+        cameraPos = Vec2(description.CameraPanX, description.CameraPanY);
+    }
+    if (description.BloodSucker) {
+        bloodSucker = true;
+    }
+    if (description.Outro) {
+        outro = true;
+    }
+    return true;
+}
+
+void Game::reset()
+{
+    fpsTick = gameclock::now();
+    running = true;
+    leftButtonHeld = false;
+    featherFlag = true;
+    doorOpen = false;
+    lastFrameTick = gameclock::now();
+    levelFinished = false;
+    if (doorSprite != nullptr) {
+        doorSprite->play("door_closed");
+    }
+    player.resetForLevel();
+    messages.clear();
+    cameraPanning = false;
+    bloodSucker = false;
+    outroStart = gameclock::now();
+    outroBurstDone = false;
+    outro = false;
+}

@@ -1,0 +1,189 @@
+#include "core/collectables.h"
+#include "gfx/door_sprite.h"
+#include "gfx/video.h"
+#include "support/game_fixture.h"
+#include "world/cell_grid.h"
+#include "world/clock.h"
+#include "world/grid_simulation.h"
+#include "world/level_markers.h"
+#include "world/solid_cell.h"
+
+#include <cmath>
+
+using Game_ = GameFixture;
+
+TEST_F(Game_, pacing_runs_two_steps_or_one_when_late)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    const int start = gridSimulation.simulationStep;
+    gameclock::advance(32);
+    game->update();
+    EXPECT_EQ(gridSimulation.simulationStep, start);
+    gameclock::advance(1);
+    game->update();
+    EXPECT_EQ(gridSimulation.simulationStep, start + 2);
+    gameclock::advance(41);
+    game->update();
+    EXPECT_EQ(gridSimulation.simulationStep, start + 3);
+    gameclock::advance(40);
+    game->update();
+    EXPECT_EQ(gridSimulation.simulationStep, start + 5);
+    EXPECT_EQ(game->msUntilNextFrame(), 33u);
+}
+
+TEST_F(Game_, camera_pan_runs_from_its_start_to_the_player_once)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/pan.xml"));
+    EXPECT_TRUE(game->cameraPanning);
+    EXPECT_EQ(game->cameraPos, Vec2(200.0f, 100.0f));
+    EXPECT_FLOAT_EQ(game->panSpeed, 2.0f);
+    runFrame();
+    EXPECT_LT(game->cameraPos.x, 200.0f);
+    int frames = 1;
+    while (game->cameraPanning && frames < 500) {
+        runFrame();
+        ++frames;
+    }
+    EXPECT_FALSE(game->cameraPanning);
+    EXPECT_LT((game->cameraPos - game->player.centre()).length(), 3.5f);
+
+    // The next level without a pan does not pan.
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    EXPECT_FALSE(game->cameraPanning);
+}
+
+TEST_F(Game_, blood_sucker_empties_rows_128_to_167_only)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/nostart.xml"));
+    EXPECT_TRUE(game->bloodSucker);
+    CellGrid &grid = worldGrid();
+    for (int y : {127, 128, 150, 167, 168}) {
+        grid.placeBlood(5, y);
+    }
+    grid.slot(6, 130) = std::make_unique<SolidCell>();
+    runFrame();
+    EXPECT_NE(grid.cellAt(5, 127), nullptr);
+    EXPECT_EQ(grid.cellAt(5, 128), nullptr);
+    EXPECT_EQ(grid.cellAt(5, 150), nullptr);
+    EXPECT_EQ(grid.cellAt(5, 167), nullptr);
+    EXPECT_NE(grid.cellAt(5, 168), nullptr);
+    EXPECT_NE(grid.cellAt(6, 130), nullptr);
+}
+
+TEST_F(Game_, keys_mouse_and_window_events)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    runFrame();
+    EXPECT_FALSE(game->kbMouseMode);
+
+    pushKey(SDLK_d, true);
+    runFrame();
+    EXPECT_TRUE(game->kbMouseMode);
+    EXPECT_TRUE(game->player.keyHeld(Direction::Right));
+    EXPECT_FLOAT_EQ(game->player.throttle(), 0.001f);
+
+    SDL_Event button{};
+    button.type = SDL_MOUSEBUTTONDOWN;
+    button.button.button = SDL_BUTTON_LEFT;
+    SDL_PushEvent(&button);
+    pushKey(SDLK_d, false);
+    runFrame();
+    EXPECT_TRUE(game->leftButtonHeld);
+    EXPECT_FALSE(game->player.keyHeld(Direction::Right));
+    EXPECT_TRUE(game->kbMouseMode);  // releases never change the mode
+    EXPECT_FLOAT_EQ(game->player.throttle(), 1.0f);
+
+    SDL_Event focus{};
+    focus.type = SDL_ACTIVEEVENT;
+    focus.active.state = SDL_APPINPUTFOCUS;
+    focus.active.gain = 0;
+    SDL_PushEvent(&focus);
+    runFrame();
+    EXPECT_FALSE(game->kbMouseMode);
+
+    pushKey(SDLK_ESCAPE, true);
+    runFrame();
+    EXPECT_FALSE(game->running);
+    game->running = true;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    runFrame();
+    EXPECT_FALSE(game->running);
+}
+
+TEST_F(Game_, mouse_aims_through_pixel_size_and_camera)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    runFrame();
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.x = 200;
+    motion.motion.y = 20;
+    SDL_PushEvent(&motion);
+    pushKey(SDLK_w, true);
+    runFrame();
+    const Vec2 aim(200.0f / static_cast<float>(pixelSize) + static_cast<float>(camera.x),
+                   20.0f / static_cast<float>(pixelSize) + static_cast<float>(camera.y));
+    EXPECT_NEAR(game->player.aimAngle(), (aim - game->player.centre()).angle(), 1e-5);
+}
+
+TEST_F(Game_, level_load_places_player_door_and_keeps_start_marker)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    EXPECT_EQ(game->player.position(), Vec2(40.0f, 226.0f));
+    EXPECT_EQ(doorSprite->bounds().x, 200);
+    EXPECT_EQ(doorSprite->bounds().y, 219);
+    EXPECT_EQ(collectables.size(), 1u);
+    EXPECT_EQ(groundColor, 0xFF996600u);
+
+    // Take the collectable: the door opens.
+    collectables.clear();
+    runFrame();
+    EXPECT_TRUE(game->doorOpen);
+    EXPECT_EQ(doorSprite->animation()->name, "door_open");
+    game->kbMouseMode = true;
+
+    game->player.setPosition(Vec2(100.0f, 100.0f));
+    ASSERT_TRUE(game->loadLevel("data/levels/nostart.xml"));
+    EXPECT_EQ(game->player.position(), Vec2(40.0f, 226.0f));
+    EXPECT_FALSE(game->doorOpen);
+    EXPECT_EQ(doorSprite->animation()->name, "door_closed");
+    EXPECT_TRUE(game->kbMouseMode);
+    EXPECT_FALSE(game->levelFinished);
+}
+
+TEST_F(Game_, outro_flag_and_first_frame_timing)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/outro.xml"));
+    EXPECT_TRUE(game->outro);
+    EXPECT_EQ(game->messages.size(), 1u);
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    EXPECT_FALSE(game->outro);
+    EXPECT_TRUE(game->messages.empty());
+    // The first frame of a level runs no earlier than 33 ms after the load.
+    const int start = gridSimulation.simulationStep;
+    gameclock::advance(32);
+    game->update();
+    EXPECT_EQ(gridSimulation.simulationStep, start);
+}
+
+TEST_F(Game_, missing_level_content_is_an_error_naming_the_file)
+{
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(game->loadLevel("data/levels/no_such_level.xml"));
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("data/levels/no_such_level.xml"), std::string::npos) << err;
+
+    const auto dir = std::filesystem::temp_directory_path() / "gorlak_missing_picture.xml";
+    {
+        std::FILE *f = std::fopen(dir.c_str(), "w");
+        std::fputs("<GorlakLevel><LevelImage>nowhere.png</LevelImage></GorlakLevel>\n", f);
+        std::fclose(f);
+    }
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(game->loadLevel(dir.string()));
+    err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("nowhere.png"), std::string::npos) << err;
+    std::filesystem::remove(dir);
+}
