@@ -9,5 +9,7 @@
 #include <memory>
 #include <vector>
 
+// One frame of one message, shown while `point` is within its radius.
+void updateGameMessage(GameMessage &message, Vec2 point);
 // One frame of every message, in list order.
 void updateGameMessages(std::vector<std::unique_ptr<GameMessage>> &messages, Vec2 point);
