@@ -1,5 +1,7 @@
 #include "core/startup.h"
 
+#include "formats/animation_library.h"
+#include "formats/settings.h"
 #include "gfx/door_sprite.h"
 #include "gfx/video.h"
 #include "world/random.h"
@@ -32,13 +34,15 @@ bool initVideo(int width, int height, const std::string &caption, int scale, boo
 
 bool startUp()
 {
-    const int width = 256;
-    const int height = 192;
-    const int scale = 4;
-    const bool fullscreen = false;
+    const Settings settings = loadSettings();
+    const int width = settings.Width;
+    const int height = settings.Height;
+    const int scale = settings.PixelSize;
+    const bool fullscreen = settings.Fullscreen;
     seedRandomFromTime();
     if (!initVideo(width, height, kWindowCaption, scale, fullscreen)) {
         return false;
     }
+    loadAnimationLibrary();
     return createDoorSprite();
 }

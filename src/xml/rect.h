@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class XmlReader;
+
 struct Rect {
     std::int32_t x = 0;
     std::int32_t y = 0;
@@ -11,4 +13,7 @@ struct Rect {
     std::int32_t h = 0;
 
     bool operator==(const Rect &) const = default;
+
+    // Attributes "x", "y", "w", "h"; an absent one leaves its field as it is.
+    void serialize(XmlReader &reader);
 };

@@ -1,0 +1,24 @@
+// Text rules of the data files: how a text becomes a bool, an integer, a
+// float or a string, and how each is written back as text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Each parse skips leading white space and reads the longest number at the
+// start of the text; what follows it is ignored. On failure (no digits, or a
+// number out of the type's range) the variable keeps its value. A bool is
+// the number 0 or 1. A string takes the whole text unchanged.
+bool parseText(const std::string &text, bool &variable);
+bool parseText(const std::string &text, std::int32_t &variable);
+bool parseText(const std::string &text, std::uint32_t &variable);
+bool parseText(const std::string &text, float &variable);
+bool parseText(const std::string &text, std::string &variable);
+
+// Bools as "1"/"0", integers in decimal, floats with six significant digits
+// in the shorter of plain and exponent notation, strings as they are.
+std::string formatText(bool value);
+std::string formatText(std::int32_t value);
+std::string formatText(std::uint32_t value);
+std::string formatText(float value);
+std::string formatText(const std::string &value);

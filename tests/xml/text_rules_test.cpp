@@ -1,0 +1,136 @@
+#include "xml/string_utils.h"
+#include "xml/text_rules.h"
+#include "xml/xml_value.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextRules, integers_take_the_leading_number_or_keep_the_variable)
+{
+    std::int32_t value = 5;
+    EXPECT_TRUE(parseText(" 42abc", value));
+    EXPECT_EQ(value, 42);
+    EXPECT_TRUE(parseText("-7", value));
+    EXPECT_EQ(value, -7);
+    value = 5;
+    EXPECT_FALSE(parseText("abc", value));
+    EXPECT_FALSE(parseText("", value));
+    EXPECT_FALSE(parseText("99999999999", value));
+    EXPECT_EQ(value, 5);
+
+    std::uint32_t count = 3;
+    EXPECT_TRUE(parseText("4000000000", count));
+    EXPECT_EQ(count, 4000000000u);
+    EXPECT_FALSE(parseText(" -1", count));
+    EXPECT_EQ(count, 4000000000u);
+}
+
+TEST(TextRules, bools_are_the_numbers_zero_and_one)
+{
+    bool flag = false;
+    EXPECT_TRUE(parseText("1", flag));
+    EXPECT_TRUE(flag);
+    flag = false;
+    EXPECT_TRUE(parseText(" 1", flag));
+    EXPECT_TRUE(flag);
+    EXPECT_TRUE(parseText("0", flag));
+    EXPECT_FALSE(flag);
+    EXPECT_FALSE(parseText("true", flag));
+    EXPECT_FALSE(parseText("2", flag));
+    EXPECT_FALSE(flag);
+}
+
+TEST(TextRules, floats_and_strings)
+{
+    float number = 0.0f;
+    EXPECT_TRUE(parseText("0.25", number));
+    EXPECT_FLOAT_EQ(number, 0.25f);
+    EXPECT_TRUE(parseText("1e2", number));
+    EXPECT_FLOAT_EQ(number, 100.0f);
+    EXPECT_FALSE(parseText("1e999", number));
+    EXPECT_FLOAT_EQ(number, 100.0f);
+
+    std::string text;
+    EXPECT_TRUE(parseText("  a b  ", text));
+    EXPECT_EQ(text, "  a b  ");
+}
+
+TEST(TextRules, formatting)
+{
+    EXPECT_EQ(formatText(true), "1");
+    EXPECT_EQ(formatText(false), "0");
+    EXPECT_EQ(formatText(std::int32_t{-12}), "-12");
+    EXPECT_EQ(formatText(0.5f), "0.5");
+    EXPECT_EQ(formatText(30.0f), "30");
+    EXPECT_EQ(formatText(1234567.0f), "1.23457e+06");
+    EXPECT_EQ(formatText(0.00001f), "1e-05");
+}
+
+TEST(XmlValue, conversions_go_through_text_when_the_type_differs)
+{
+    const XmlValue twelve("12");
+    EXPECT_EQ(twelve.heldType(), typeid(std::string));
+    EXPECT_EQ(twelve.asInt(0), 12);
+    EXPECT_EQ(twelve.asString(), "12");
+    EXPECT_EQ(twelve.toString(), "12");
+
+    const XmlValue yes(true);
+    EXPECT_EQ(yes.toString(), "1");
+    EXPECT_EQ(yes.asInt(0), 1);
+    EXPECT_FLOAT_EQ(XmlValue(5).asFloat(0.0f), 5.0f);
+
+    const XmlValue empty;
+    EXPECT_EQ(empty.toString(), "");
+    EXPECT_EQ(empty.heldType(), typeid(void));
+}
+
+TEST(XmlValue, text_that_does_not_convert_gives_the_fallback)
+{
+    EXPECT_TRUE(XmlValue(2).asBool(true));
+    EXPECT_FALSE(XmlValue(2).asBool(false));
+    EXPECT_EQ(XmlValue("wide").asInt(17), 17);
+    EXPECT_FLOAT_EQ(XmlValue("").asFloat(1.5f), 1.5f);
+    EXPECT_EQ(XmlValue().asInt(-3), -3);
+}
+
+TEST(XmlValue, copies_are_independent_of_their_source)
+{
+    auto source = std::make_unique<XmlValue>(std::string(100, 'x'));
+    XmlValue copy = *source;
+    XmlValue assigned;
+    assigned = *source;
+    source.reset();
+    EXPECT_EQ(copy.asString(), std::string(100, 'x'));
+    EXPECT_EQ(assigned, copy);
+    assigned = XmlValue(3);
+    EXPECT_EQ(copy.asString(), std::string(100, 'x'));
+}
+
+TEST(StringUtils, trim_drops_only_spaces_and_tabs)
+{
+    EXPECT_EQ(trim("\t a \t"), "a");
+    EXPECT_EQ(trim("\ra"), "\ra");
+    EXPECT_EQ(trim(" \t "), "");
+}
+
+TEST(StringUtils, replace_all_resumes_at_the_replacement)
+{
+    EXPECT_EQ(replaceAll("&lt;", "<", "a&lt;&lt;b"), "a<<b");
+    EXPECT_EQ(replaceAll("&lt;", "<", "a&lt;&lt;b", 1), "a<&lt;b");
+    EXPECT_EQ(replaceAll("&amp;", "&", "&amp;amp;"), "&");
+    EXPECT_EQ(replaceAll("&amp;", "&", "x&amp;amp;amp;y&amp;"), "x&y&");
+    EXPECT_EQ(replaceAll("&amp;", "&", "&amp;amp;amp;", 2), "&amp;");
+    EXPECT_EQ(replaceAll("aa", "a", "aaaa"), "a");
+    EXPECT_EQ(replaceAll("", "x", "abc"), "abc");
+    EXPECT_EQ(replaceAll("a", "aa", "abc"), "abc");
+}
+
+TEST(StringUtils, find_first_of_outside_quotes)
+{
+    const std::size_t none = std::string::npos;
+    EXPECT_EQ(findFirstOfOutsideQuotes(" ", "\"a b\" c"), 5u);
+    EXPECT_EQ(findFirstOfOutsideQuotes(" ", "\"ab c d"), none);
+    EXPECT_EQ(findFirstOfOutsideQuotes(" ", "a b"), 1u);
+    EXPECT_EQ(findFirstOfOutsideQuotes(" ", "\"a\" \"b c\" d", 4), 9u);
+    EXPECT_EQ(findFirstOfOutsideQuotes(" ", "\"a b\"\"c d\" e"), 10u);
+    EXPECT_EQ(findFirstOfOutsideQuotes(" ", "abc"), none);
+}

@@ -1,0 +1,178 @@
+#include "xml/xml_document.h"
+#include "xml/xml_parser.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+std::unique_ptr<XmlNode> scan(const std::string &text)
+{
+    std::istringstream input(text);
+    XmlDocument document;
+    XmlParser parser;
+    parser.setHandler(&document);
+    parser.parse(input);
+    return document.takeRoot();
+}
+
+// Records the events, to check what reaches a handler.
+class EventLog : public XmlContentHandler {
+public:
+    void startDocument() override { log += "[doc"; }
+    void endDocument() override { log += "]"; }
+    void characters(const std::string &text) override { log += "'" + text + "'"; }
+    void startElement(const std::string &name, const XmlAttributeMap &attributes) override
+    {
+        log += "<" + name;
+        for (const auto &[key, value] : attributes) {
+            log += " " + key + "=" + value.asString();
+        }
+        log += ">";
+    }
+    void endElement(const std::string &name) override { log += "</" + name + ">"; }
+    std::string log;
+};
+
+std::string events(const std::string &text)
+{
+    std::istringstream input(text);
+    EventLog log;
+    XmlParser parser;
+    parser.setHandler(&log);
+    parser.parse(input);
+    return log.log;
+}
+
+}  // namespace
+
+TEST(XmlParser, text_is_trimmed_and_lines_join_without_a_blank)
+{
+    auto root = scan("<Width>800</Width>");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->name(), "Width");
+    EXPECT_EQ(root->text(), "800");
+    EXPECT_EQ(root->childCount(), 0);
+
+    root = scan("<Text>\n  one \r\n\ttwo\n three  \n</Text>");
+    EXPECT_EQ(root->text(), "onetwothree");
+
+    // The last text run of an element wins; the child stays.
+    root = scan("<A>  first <B/> second  </A>");
+    EXPECT_EQ(root->text(), "second");
+    ASSERT_EQ(root->childCount(), 1);
+    EXPECT_EQ(root->child(0)->name(), "B");
+    EXPECT_EQ(root->child(0)->parent(), root.get());
+}
+
+TEST(XmlParser, entities_decode_in_a_fixed_order_in_text_only)
+{
+    auto root = scan("<T a=\"&lt;\">&lt;&gt; &amp;lt; &amp;amp; &amp;quot; &#65;</T>");
+    EXPECT_EQ(root->text(), "<> &lt; & \" &#65;");
+    EXPECT_EQ(root->attribute("a").asString(), "&lt;");
+}
+
+TEST(XmlParser, empty_elements_in_every_spelling)
+{
+    for (const char *text : {"<Rect x=\"1\" y=\"2\" w=\"3\" h=\"4\"></Rect>", "<Rect x=\"1\" y=\"2\" w=\"3\" h=\"4\"/>",
+                             "<Rect x=\"1\" y=\"2\" w=\"3\" h=\"4\" />"}) {
+        EXPECT_EQ(events(text), "[doc<Rect h=4 w=3 x=1 y=2></Rect>]") << text;
+    }
+    EXPECT_EQ(events("<a/><>< ></b>"), "[doc<a></a></b>]");
+}
+
+TEST(XmlParser, attributes_split_at_blanks_outside_quotes)
+{
+    EXPECT_EQ(events("<Message text=\"Get the key\" x=\"3\">"), "[doc<Message text=Get the key x=3>]");
+    // The first value of a name in a tag wins.
+    EXPECT_EQ(events("<A x=\"1\" x=\"2\"/>"), "[doc<A x=1></A>]");
+    // Delimiters are not checked; a short token gives an empty value.
+    EXPECT_EQ(events("<A x='5' y=7 w=\"\" z=/>"), "[doc<A w= x=5 y= z=></A>]");
+    // Blanks around the "=".
+    EXPECT_EQ(events("<A  x = \"1\"   y=\"2\"/>"), "[doc<A x=1 y=2></A>]");
+}
+
+TEST(XmlParser, a_tag_broken_over_lines_keeps_every_attribute)
+{
+    EXPECT_EQ(events("<Level filename=\"a.xml\"\n       completed=\"1\"/>"),
+              "[doc<Level completed=1 filename=a.xml></Level>]");
+    EXPECT_EQ(events("<Level\nfilename=\"a.xml\"\n/>"), "[doc<Level filename=a.xml></Level>]");
+}
+
+TEST(XmlParser, comments_and_declarations_are_skipped)
+{
+    auto root = scan("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE x>\n"
+                     "<GorlakSettings><!-- note --><Width>3</Width></GorlakSettings>");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->name(), "GorlakSettings");
+    ASSERT_EQ(root->childCount(), 1);
+    EXPECT_EQ(root->child(0)->text(), "3");
+
+    // A ">" inside a comment ends it; the rest is text of the open element.
+    root = scan("<A><!-- a > b --></A>");
+    EXPECT_EQ(root->text(), "b -->");
+}
+
+TEST(XmlParser, unbalanced_input_is_handled_safely)
+{
+    EXPECT_EQ(scan(""), nullptr);
+    EXPECT_EQ(scan("just text"), nullptr);
+
+    // Any end tag closes the innermost element; stray ones are ignored.
+    auto root = scan("</x><A><B></C><D></A></A></A>");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->childCount(), 2);
+
+    // Open elements at the end stay; an unfinished tag is dropped.
+    root = scan("<A><B>text<C");
+    ASSERT_EQ(root->childCount(), 1);
+    EXPECT_EQ(root->child(0)->text(), "text");
+    EXPECT_EQ(root->child(0)->childCount(), 0);
+}
+
+TEST(XmlParser, a_second_top_element_is_skipped_with_its_content)
+{
+    auto root = scan("<A><B/></A><X><Y/><Z>t</Z></X><C/>");
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(root->name(), "A");
+    ASSERT_EQ(root->childCount(), 1);
+    EXPECT_EQ(root->child(0)->name(), "B");
+    EXPECT_EQ(root->text(), "");
+}
+
+TEST(XmlParser, a_single_word_before_the_equals_names_the_element)
+{
+    EXPECT_EQ(events("<x=\"1\">"), "[doc<x x=1>]");
+    EXPECT_EQ(events("<A><x=\"1\" y=\"2\"/></A>"), "[doc<A><x x=1 y=2></x></A>]");
+    EXPECT_EQ(events("<=\"1\"><=>"), "[doc]");
+    EXPECT_EQ(events("<A =\"1\" = =x>"), "[doc<A A=1>]");
+}
+
+TEST(XmlParser, deep_nesting_loads_and_frees_without_recursion)
+{
+    const int depth = 100000;
+    std::string text;
+    for (int i = 0; i < depth; ++i) {
+        text += "<a>";
+    }
+    for (int i = 0; i < depth; ++i) {
+        text += "</a>\n";
+    }
+    auto root = scan(text);
+    int levels = 0;
+    for (XmlNode *node = root.get(); node != nullptr; node = node->childCount() > 0 ? node->child(0) : nullptr) {
+        ++levels;
+    }
+    EXPECT_EQ(levels, depth);
+    root.reset();
+}
+
+TEST(XmlParser, missing_file_gives_only_the_document_events)
+{
+    EventLog log;
+    XmlParser parser;
+    parser.setHandler(&log);
+    parser.parse("/nonexistent/settings.xml");
+    EXPECT_EQ(log.log, "[doc]");
+}

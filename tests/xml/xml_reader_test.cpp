@@ -1,0 +1,166 @@
+#include "xml/color.h"
+#include "xml/load_xml_file.h"
+#include "xml/rect.h"
+#include "xml/xml_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+std::unique_ptr<XmlNode> scan(const std::string &text)
+{
+    std::istringstream input(text);
+    XmlDocument document;
+    XmlParser parser;
+    parser.setHandler(&document);
+    parser.parse(input);
+    return document.takeRoot();
+}
+
+// Reads four fields in a fixed order, as the data file records do.
+struct Four {
+    bool a = false;
+    std::int32_t b = 0;
+    float c = 0.0f;
+    std::string d;
+
+    void serialize(XmlReader &reader)
+    {
+        XML_ELEMENT(reader, a, "A");
+        XML_ELEMENT(reader, b, "B");
+        XML_ELEMENT(reader, c, "C");
+        XML_ELEMENT(reader, d, "D");
+    }
+};
+
+struct Painted {
+    Color color{1, 2, 3, 4};
+    Rect area{5, 6, 7, 8};
+    void serialize(XmlReader &reader)
+    {
+        XML_OBJECT(reader, color, "GroundColor");
+        XML_OBJECT(reader, area, "Rect");
+    }
+};
+
+}  // namespace
+
+TEST(XmlReader, fields_in_file_order_are_consumed_front_to_back)
+{
+    auto root = scan("<R><A>1</A><B>-4</B><C>0.5</C><D> two words </D></R>");
+    XmlReader reader(*root, XmlDirection::Reading);
+    Four record;
+    record.serialize(reader);
+    EXPECT_TRUE(record.a);
+    EXPECT_EQ(record.b, -4);
+    EXPECT_FLOAT_EQ(record.c, 0.5f);
+    EXPECT_EQ(record.d, "two words");
+    EXPECT_EQ(reader.cursorPosition(), 4);
+}
+
+TEST(XmlReader, fields_out_of_order_are_still_found)
+{
+    auto root = scan("<R><D>x</D><C>2</C><B>3</B><A>1</A></R>");
+    Four record;
+    fromXml(root.get(), record);
+    EXPECT_TRUE(record.a);
+    EXPECT_EQ(record.b, 3);
+    EXPECT_FLOAT_EQ(record.c, 2.0f);
+    EXPECT_EQ(record.d, "x");
+}
+
+TEST(XmlReader, search_leaves_the_cursor_on_the_child_found)
+{
+    auto root = scan("<R><A>1</A><B>2</B><A>3</A><B>4</B></R>");
+    XmlReader reader(*root, XmlDirection::Reading);
+    EXPECT_EQ(reader.getChild("B")->text(), "2");
+    EXPECT_EQ(reader.cursorPosition(), 1);
+    EXPECT_EQ(reader.getChild("B")->text(), "2");
+    EXPECT_EQ(reader.cursorPosition(), 2);
+    EXPECT_EQ(reader.getChild("A")->text(), "3");
+    EXPECT_EQ(reader.getChild("A")->text(), "1");
+    EXPECT_EQ(reader.getChild("Z"), nullptr);
+    EXPECT_FALSE(reader.hasChild("Z"));
+    EXPECT_TRUE(reader.hasChild("A"));
+}
+
+TEST(XmlReader, missing_or_unconvertible_fields_keep_their_values)
+{
+    auto root = scan("<R><A>yes</A><B>wide</B><C/></R>");
+    Four record{true, 9, 1.5f, "keep"};
+    fromXml(root.get(), record);
+    EXPECT_TRUE(record.a);
+    EXPECT_EQ(record.b, 9);
+    EXPECT_FLOAT_EQ(record.c, 1.5f);
+    EXPECT_EQ(record.d, "keep");
+
+    Four untouched{true, 9, 1.5f, "keep"};
+    fromXml(nullptr, untouched);
+    EXPECT_EQ(untouched.b, 9);
+}
+
+TEST(XmlReader, diagnostics_are_off_unless_switched_on)
+{
+    auto root = scan("<R><B>1</B><A>2</A></R>");
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    Four record;
+    fromXml(root.get(), record);
+    XmlReader quiet(*root, XmlDirection::Reading);
+    quiet.getChild("A");
+    quiet.getChild("Missing");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(XmlReader, diagnostics_messages)
+{
+    auto root = scan("<Node><A>1</A><B>2</B></Node>");
+    XmlReader reader(*root, XmlDirection::Reading);
+    reader.setDiagnostics(true);
+    reader.setSourceLocation("level.cpp", 42);
+    testing::internal::CaptureStderr();
+    reader.getChild("B");
+    reader.getChild("Missing");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Xml warning a child node wasn't in the place it should be, order fucked up in node: Node in file: "
+              "level.cpp at line 42\n");
+
+    reader.getChild("B");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(reader.getChild("A")->text(), "1");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Xml warning, ain't no childs left in the current node: Node in file: level.cpp at line 42\n"
+              "Xml warning a child node wasn't in the place it should be, order fucked up in node: Node in file: "
+              "level.cpp at line 42\n");
+}
+
+TEST(XmlReader, rect_and_color_attributes)
+{
+    auto root = scan("<Level><GroundColor r=\"300\" b=\"-1\" a=\"x\"/><Rect x=\"3\" y=\"4\" w=\"big\"/></Level>");
+    Painted painted;
+    fromXml(root.get(), painted);
+    EXPECT_EQ(painted.color, (Color{44, 2, 255, 4}));
+    EXPECT_EQ(painted.area, (Rect{3, 4, 7, 8}));
+
+    auto bare = scan("<Level/>");
+    Painted untouched;
+    fromXml(bare.get(), untouched);
+    EXPECT_EQ(untouched.color, (Color{1, 2, 3, 4}));
+    EXPECT_EQ(untouched.area, (Rect{5, 6, 7, 8}));
+}
+
+TEST(LoadXmlFile, reads_a_top_element_of_any_name)
+{
+    Four record;
+    std::istringstream input("<?xml version=\"1.0\"?>\n<Other>\n  <B>12</B>\n</Other>\n");
+    EXPECT_TRUE(loadXmlStream(record, input, "Four"));
+    EXPECT_EQ(record.b, 12);
+
+    std::istringstream empty("no elements here");
+    EXPECT_FALSE(loadXmlStream(record, empty, "Four"));
+    EXPECT_FALSE(loadXmlFile(record, "/nonexistent/four.xml", "Four"));
+    EXPECT_EQ(record.b, 12);
+}
