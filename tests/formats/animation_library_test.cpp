@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -137,7 +140,9 @@ TEST(AnimationLibrary, loading_from_a_file_and_from_a_missing_one)
 {
     AnimationLibrary &library = animationLibrary();
     library.clear();
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / "gorlak_animations_test.xml";
+    // Named after the process, so that test runs side by side do not meet.
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("gorlak_animations_" + std::to_string(getpid()) + ".xml");
     {
         std::ofstream file(path);
         file << "<Animations><Animation name=\"door_closed\"><Rect w=\"26\" h=\"21\"/></Animation>"
