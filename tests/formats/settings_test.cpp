@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace {
 
 Settings readSettings(const std::string &text, Settings settings = Settings{})
@@ -19,7 +21,10 @@ Settings readSettings(const std::string &text, Settings settings = Settings{})
 // Writes the text to a file of its own and loads it through loadSettings.
 Settings loadFromFile(const std::string &text, std::string &errors)
 {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() / "gorlak_settings_test.xml";
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("gorlak_settings_" + std::to_string(::getpid()) + "_" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".xml");
     {
         std::ofstream file(path);
         file << text;

@@ -61,8 +61,16 @@ TEST(TextRules, formatting)
     EXPECT_EQ(formatText(std::int32_t{-12}), "-12");
     EXPECT_EQ(formatText(0.5f), "0.5");
     EXPECT_EQ(formatText(30.0f), "30");
-    EXPECT_EQ(formatText(1234567.0f), "1.23457e+06");
+    EXPECT_EQ(formatText(0.1f), "0.1");
+    EXPECT_EQ(formatText(1e6f), "1e+06");
     EXPECT_EQ(formatText(0.00001f), "1e-05");
+    // Values that six digits would change keep every digit they need.
+    for (float value : {1234567.0f, 0.1234567f, 3.14159274f, -1.0e-30f}) {
+        float again = 0.0f;
+        EXPECT_TRUE(parseText(formatText(value), again));
+        EXPECT_EQ(again, value) << formatText(value);
+    }
+    EXPECT_EQ(formatText(1234567.0f), "1234567");
 }
 
 TEST(XmlValue, conversions_go_through_text_when_the_type_differs)
