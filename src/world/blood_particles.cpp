@@ -6,10 +6,15 @@
 bool takeBloodBelow(CellGrid &grid, int x, int y)
 {
     // Each try looks one row further down and up to r columns to the side.
+    // Tries outside the grid find nothing: clamped, a column past the right
+    // edge would reach round to the left edge of the next row.
     for (int i = 0; i < 10; ++i) {
         const int r = static_cast<int>(static_cast<float>(i) * 0.5f);
         const int column = x + randomInt(-r, r);
         const int row = y + r + 1;
+        if (column < 0 || column >= grid.width() || row < 0 || row >= grid.height()) {
+            continue;
+        }
         const Cell *cell = grid.cellAt(column, row);
         if (cell != nullptr && cell->kind() == Blood) {
             grid.removeCell(column, row);

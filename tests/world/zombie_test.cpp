@@ -4,7 +4,11 @@
 #include "world/player_controls.h"
 #include "world/random.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -36,6 +40,19 @@ protected:
 
     CellGrid grid{256, 256};
 };
+
+// Turns the green pixels of a level picture into zombies, as the game does.
+class ZombieSpawner : public LevelPictureListener {
+public:
+    void zombieSpawn(CellGrid &grid, int x, int y) override { spawnZombie(grid, x, y, 1.0f); }
+    void collectable(int, int) override {}
+};
+
+void putColor(SDL_Surface *picture, int x, int y, Uint32 rgb)
+{
+    auto *row = reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(picture->pixels) + y * picture->pitch);
+    row[x] = rgb;
+}
 
 // A far-away point, so that the lawnmower is never on the zombie.
 const Vec2 kNoMower(500.0f, 500.0f);
@@ -226,4 +243,28 @@ TEST_F(ZombieWorld, shredding_shakes_off_its_place_five_strikes_in_six)
         EXPECT_FLOAT_EQ(offsets[i], expected[i]) << "strike " << i + 1;
     }
     EXPECT_EQ(z.animationName(), "z_attack_left");
+}
+
+TEST_F(ZombieWorld, green_pixels_of_the_level_picture_spawn_zombies_on_the_ground_below)
+{
+    SDL_Surface *picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 64, 64, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0);
+    ASSERT_NE(picture, nullptr);
+    for (int x = 5; x <= 30; ++x) {
+        putColor(picture, x, 40, 0xFFFFFF);
+    }
+    putColor(picture, 10, 20, 0x00FF00);
+    putColor(picture, 50, 20, 0x00FF00);
+    const std::string path = ::testing::TempDir() + "zombie_spawn_level.bmp";
+    ASSERT_EQ(SDL_SaveBMP(picture, path.c_str()), 0);
+    SDL_FreeSurface(picture);
+
+    ZombieSpawner spawner;
+    ASSERT_TRUE(grid.buildFromImage(path, &spawner));
+    std::remove(path.c_str());
+
+    // The spawn over empty space makes nothing.
+    ASSERT_EQ(zombies.size(), 1u);
+    EXPECT_EQ(zombies[0]->position, Vec2(10.0f, 27.0f));
+    EXPECT_FLOAT_EQ(zombies[0]->leftBound, 5.0f);
+    EXPECT_FLOAT_EQ(zombies[0]->rightBound, 23.0f);
 }
