@@ -1,14 +1,11 @@
 #include "world/player.h"
 
-#include "formats/animation_library.h"
-#include "gfx/sprite.h"
 #include "world/clock.h"
 #include "world/player_mover.h"
 #include "world/random.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -146,19 +143,4 @@ TEST(Player, swimming_rhythm_shapes_only_the_move)
     gameclock::advance(500);
     EXPECT_FLOAT_EQ(player.strokeFactor(), 1.0f);
     gameclock::release();
-}
-
-TEST(Player, sprite_plays_the_chosen_animation_each_step)
-{
-    auto animation = std::make_unique<Animation>();
-    animation->name = "p_stand_right";
-    animation->frames.push_back(Rect{0, 0, 4, 13});
-    animationLibrary().add(std::move(animation));
-    Sprite sprite;
-    Player player = standingPlayer();
-    player.setSprite(&sprite);
-    player.update();
-    ASSERT_NE(sprite.animation(), nullptr);
-    EXPECT_EQ(sprite.animation()->name, "p_stand_right");
-    animationLibrary().clear();
 }

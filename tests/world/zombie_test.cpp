@@ -52,7 +52,10 @@ TEST_F(ZombieWorld, spawn_drops_onto_ground_and_patrols_up_to_gaps_and_walls)
     EXPECT_FLOAT_EQ(zombies[0]->rightBound, 32.0f);
     EXPECT_FLOAT_EQ(zombies[0]->health, 0.5f);
 
+    // Nothing below, or a point off the grid: no zombie.
     spawnZombie(grid, 100, 50, 1.0f);
+    fillGround(grid, 0, 0, 52, 52);
+    spawnZombie(grid, 256, 50, 1.0f);
     EXPECT_EQ(zombies.size(), 1u);
 
     // A one-pixel ledge and a platform narrower than a zombie: both ends meet.
