@@ -110,7 +110,7 @@ TEST(AnimationLibrary, loading_names_the_file_read_or_missing)
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(library.find("door_closed"), nullptr);
     EXPECT_NE(err.find(path.string() + ": animation \"bad\""), std::string::npos) << err;
-    EXPECT_NE(err.find(path.string() + ": no animations read"), std::string::npos) << err;
+    EXPECT_NE(err.find(path.string() + ": cannot read the animations"), std::string::npos) << err;
     library.clear();
     library.setFileName(kAnimationsFile);
 }
