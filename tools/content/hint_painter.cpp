@@ -107,7 +107,10 @@ HintSet readHints(const std::string &fileName, const std::string &content)
             cursor.fail("\"size W H\" must come before the first hint");
         cursor.expectWords(3, "hint NAME TEXT | TEXT");
         const std::string &name = cursor.word(1);
-        const std::size_t textStart = line.text.find(name) + name.size();
+        // The text starts after the keyword and the name, not at the first
+        // place the name happens to appear.
+        const std::size_t nameStart = line.text.find_first_not_of(" \t", line.text.find_first_of(" \t"));
+        const std::size_t textStart = nameStart + name.size();
         std::vector<std::string> lines;
         std::string rest = line.text.substr(textStart);
         std::size_t bar = 0;
