@@ -230,3 +230,27 @@ TEST(ShippedContent, level_pictures_have_one_start_and_one_open_door)
         }
     }
 }
+
+TEST(ShippedContent, lawnmower_turns_about_its_handle_end)
+{
+    // The game turns the picture about (5, 4): that pixel must be the handle
+    // end, with the housing to its right so that angle 0 points right.
+    const LoadedPicture mower("data/gfx/lawnmower.png");
+    ASSERT_NE(mower.surface, nullptr);
+    std::uint8_t r = 0, g = 0, b = 0, a = 0;
+    const auto alphaAt = [&](int x, int y) {
+        const auto *row = static_cast<const std::uint8_t *>(mower.surface->pixels) + y * mower.surface->pitch;
+        std::uint32_t raw = 0;
+        std::memcpy(&raw, row + x * mower.surface->format->BytesPerPixel, mower.surface->format->BytesPerPixel);
+        SDL_GetRGBA(raw, mower.surface->format, &r, &g, &b, &a);
+        return a;
+    };
+    EXPECT_EQ(alphaAt(5, 4), 255);
+    int left = 0;
+    int right = 0;
+    for (int y = 0; y < mower.surface->h; ++y)
+        for (int x = 0; x < mower.surface->w; ++x)
+            if (alphaAt(x, y) > 0)
+                (x > 5 ? right : left) += 1;
+    EXPECT_GT(right, left * 4) << "the housing lies right of the pivot";
+}
