@@ -1,9 +1,5 @@
-// Checks that a level picture can be played: walks and jumps the player's
-// 4 x 13 body through the ground with the game's land movement (run
-// acceleration 0.45 up to 4, step factor 0.75, jump -7, gravity 0.375,
-// walls tested over the top 10 rows) and reports gems it cannot take and
-// places from which the door cannot be reached. Blood is taken as air, so
-// pools count as reachable wherever a jump would reach.
+// Checks that a level picture can be played: which gems the player can
+// take and whether the door can be reached from everywhere.
 #pragma once
 
 #include "level_painter.h"
@@ -17,4 +13,8 @@ struct ReachReport {
     std::vector<LevelPoint> trappedPlaces;    // reachable standing places without a way to the door
 };
 
+// Walks and jumps the 4 x 13 body through the ground with the game's land
+// movement (run acceleration 0.45 up to 4, step factor 0.75, jump -7,
+// gravity 0.375, walls tested over the top 10 rows of the body) from every
+// place it can rest. Blood counts as air, and zombies are left out.
 ReachReport checkReach(const LevelLayout &level);
