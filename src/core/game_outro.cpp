@@ -1,9 +1,8 @@
-// The closing scene: no player, zombies, collectables or door; the blood
-// keeps flowing, one big burst sprays from the bottom of the level and the
-// camera then climbs up through the level until the player quits.
-#include "core/game.h"
-
+// The outro: a scripted closing scene instead of play. The world keeps
+// running; a burst of blood is released once, then the camera pans up
+// through the level until the player quits.
 #include "core/follow_camera.h"
+#include "core/game.h"
 #include "core/game_messages.h"
 #include "core/input_manager.h"
 #include "gfx/scene_render.h"
@@ -12,35 +11,23 @@
 #include "world/clock.h"
 #include "world/random.h"
 
-#include <algorithm>
-
 namespace {
 
-// Timeline, in milliseconds after the level load.
-constexpr std::uint32_t kBurstAfterMs = 12250;
-constexpr std::uint32_t kPanAfterMs = 14250;
-
+constexpr std::uint32_t kBurstTime = 12250;
 constexpr int kBurstX = 103;
 constexpr int kBurstY = 244;
 constexpr float kBurstIntensity = 3.0f;
-const Vec2 kBurstVelocity(0.0f, -5.0f);
-
-const Vec2 kCameraHold(117.0f, 246.0f);
+const Vec2 kHoldPoint(117.0f, 246.0f);
+constexpr std::uint32_t kPanStartTime = 14250;
 const Vec2 kPanTarget(117.0f, 50.0f);
 constexpr float kPanSpeed = 1.0f;
 
-// The direction turns from particle to particle by up to 1.5 radians, so
-// the burst spreads over the whole circle.
-void releaseBurst(CellGrid &grid)
+// One spray particle; the base direction turns in place from one to the next.
+void burstParticle(Vec2 &base, bool dry)
 {
-    const int wetCount = std::max(2, static_cast<int>(20.0f * kBurstIntensity));
-    const int dryCount = static_cast<int>(40.0f * kBurstIntensity);
-    Vec2 base = kBurstVelocity;
-    for (int i = 0; i < wetCount + dryCount; ++i) {
-        base.rotate(randomFloat(-1.5f, 1.5f));
-        const Vec2 velocity = base * randomFloat(0.25f, 1.15f);
-        spawnSpray(grid, kBurstX, kBurstY, velocity, i >= wetCount);
-    }
+    base.rotate(randomFloat(-1.5f, 1.5f));
+    const Vec2 velocity = base * randomFloat(0.25f, 1.15f);
+    spawnSpray(worldGrid(), kBurstX, kBurstY, velocity, dry);
 }
 
 }  // namespace
@@ -51,12 +38,21 @@ void Game::updateOutro()
     if (steps == 0) {
         return;
     }
-    CellGrid &grid = worldGrid();
     const std::uint32_t sinceStart = gameclock::now() - outroStart;
-    if (!outroBurstDone && sinceStart > kBurstAfterMs) {
+    if (!outroBurstDone && sinceStart > kBurstTime) {
         outroBurstDone = true;
-        releaseBurst(grid);
+        int countA = static_cast<int>(20.0f * kBurstIntensity);
+        countA = countA < 2 ? 2 : countA;
+        const int countB = static_cast<int>(40.0f * kBurstIntensity);
+        Vec2 base(0.0f, -5.0f);
+        for (int i = 0; i < countA; ++i) {
+            burstParticle(base, false);
+        }
+        for (int i = 0; i < countB; ++i) {
+            burstParticle(base, true);
+        }
     }
+    CellGrid &grid = worldGrid();
     for (int i = 0; i < steps; ++i) {
         grid.step(static_cast<int>(player.position().y + 25.0f));
     }
@@ -64,17 +60,16 @@ void Game::updateOutro()
         runBloodSucker();
     }
 
-    // Hold on the bottom of the level, then climb; once cameraPos reaches
-    // the target the step is zero and the camera rests there.
     if (cameraPanning) {
+        // No stop test: once there, the direction is zero and the camera rests.
         const Vec2 d = panTarget - cameraPos;
         cameraPos += d.normalized() * panSpeed;
         followCamera(static_cast<int>(cameraPos.x), static_cast<int>(cameraPos.y), false);
     } else {
-        cameraPos = kCameraHold;
-        followCamera(static_cast<int>(kCameraHold.x), static_cast<int>(kCameraHold.y), false);
-        if (sinceStart > kPanAfterMs) {
-            cameraPos = kCameraHold;
+        cameraPos = kHoldPoint;
+        followCamera(static_cast<int>(kHoldPoint.x), static_cast<int>(kHoldPoint.y), false);
+        if (gameclock::now() - outroStart > kPanStartTime) {
+            cameraPos = kHoldPoint;
             panTarget = kPanTarget;
             panSpeed = kPanSpeed;
             cameraPanning = true;
@@ -83,16 +78,16 @@ void Game::updateOutro()
 
     drawBackground();
     updateParticles();
-    // Every message is shown: each is asked about its own position.
-    for (const std::unique_ptr<GameMessage> &message : messages) {
-        if (message != nullptr) {
-            updateGameMessage(*message, message->position);
-        }
+    // Every message is shown at its own position.
+    for (const auto &message : messages) {
+        updateGameMessage(*message, message->position);
     }
     render(grid, featherFlag);
+    handleOutroEvents();
+}
 
-    // The scene only listens for quitting and keeps the mouse state; the
-    // direction keys do nothing here.
+void Game::handleOutroEvents()
+{
     while (SDL_PollEvent(&event)) {
         if (input != nullptr) {
             input->handleEvent(event);
