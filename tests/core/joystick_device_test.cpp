@@ -7,8 +7,9 @@
 #include <numbers>
 
 using Calls = std::vector<std::string>;
+constexpr float kPi = std::numbers::pi_v<float>;
 
-TEST(JoystickDevice, throttle_from_the_negative_half_of_axis_two)
+TEST(JoystickDevice, throttle_from_the_negative_half_of_axis_two_only)
 {
     RecordingControls player;
     JoystickDevice pad(&player);
@@ -16,70 +17,40 @@ TEST(JoystickDevice, throttle_from_the_negative_half_of_axis_two)
     EXPECT_TRUE(player.calls.empty());
     pad.handle(InputDevice::kAxis, 2, -16300);
     EXPECT_FLOAT_EQ(player.throttle, 0.5f);
-    pad.handle(InputDevice::kAxis, 2, 0);
-    EXPECT_FLOAT_EQ(player.throttle, 0.0f);
-    pad.handle(InputDevice::kAxis, 2, -32768);
-    EXPECT_NEAR(player.throttle, 32768.0f / 32600.0f, 1e-6f);
-}
-
-TEST(JoystickDevice, aim_keeps_its_angle_inside_the_dead_zone)
-{
-    RecordingControls player;
-    JoystickDevice pad(&player);
-    pad.handle(InputDevice::kAxis, 4, 0);
-    pad.handle(InputDevice::kAxis, 3, -8000);
-    EXPECT_TRUE(player.calls.empty());
-    pad.handle(InputDevice::kAxis, 3, -8200);
-    ASSERT_EQ(player.calls, Calls{"aim"});
-    EXPECT_FLOAT_EQ(player.aim, -std::numbers::pi_v<float> / 2.0f);
-}
-
-TEST(JoystickDevice, aim_combines_both_axes)
-{
-    RecordingControls player;
-    JoystickDevice pad(&player);
-    pad.handle(InputDevice::kAxis, 3, 20000);  // down
-    EXPECT_FLOAT_EQ(player.aim, std::numbers::pi_v<float> / 2.0f);
-    pad.handle(InputDevice::kAxis, 4, -20000);  // and left
-    EXPECT_FLOAT_EQ(player.aim, 3.0f * std::numbers::pi_v<float> / 4.0f);
-}
-
-TEST(JoystickDevice, hat_reports_only_changed_directions_in_order)
-{
-    RecordingControls player;
-    JoystickDevice pad(&player);
-    pad.handle(InputDevice::kHat, 0, SDL_HAT_UP);
-    EXPECT_EQ(player.calls, Calls{"press Up"});
-    player.calls.clear();
-    pad.handle(InputDevice::kHat, 0, SDL_HAT_RIGHTUP);
-    EXPECT_EQ(player.calls, Calls{"press Right"});
-    player.calls.clear();
-    pad.handle(InputDevice::kHat, 0, SDL_HAT_CENTERED);
-    EXPECT_EQ(player.calls, (Calls{"release Up", "release Right"}));
-    player.calls.clear();
-    pad.handle(InputDevice::kHat, 0, SDL_HAT_LEFTDOWN);
-    EXPECT_EQ(player.calls, (Calls{"press Down", "press Left"}));
-}
-
-TEST(JoystickDevice, ignores_buttons_other_axes_and_other_hats)
-{
-    RecordingControls player;
-    JoystickDevice pad(&player);
+    // Buttons, other axes and other hats steer nothing.
     pad.handle(InputDevice::kButton, 0, InputDevice::kPressed);
-    pad.handle(InputDevice::kButton, 0, InputDevice::kReleased);
-    for (int axis : {0, 1, 5, 6}) {
+    for (int axis : {0, 1, 5}) {
         pad.handle(InputDevice::kAxis, axis, -32768);
     }
     pad.handle(InputDevice::kHat, 1, SDL_HAT_UP);
-    EXPECT_TRUE(player.calls.empty());
+    EXPECT_EQ(player.calls, Calls{"throttle"});
 }
 
-TEST(JoystickDevice, without_target_drops_everything_safely)
+TEST(JoystickDevice, aim_from_axes_three_and_four_outside_the_dead_zone)
 {
-    JoystickDevice pad(nullptr);
-    pad.handle(InputDevice::kAxis, 2, -20000);
-    pad.handle(InputDevice::kAxis, 3, -20000);
-    pad.handle(InputDevice::kAxis, 4, 20000);
+    RecordingControls player;
+    JoystickDevice pad(&player);
+    pad.handle(InputDevice::kAxis, 3, -8000);  // length 0.245
+    EXPECT_TRUE(player.calls.empty());
+    pad.handle(InputDevice::kAxis, 3, -8200);
+    EXPECT_FLOAT_EQ(player.aim, -kPi / 2.0f);
+    pad.handle(InputDevice::kAxis, 4, -8200);  // axis 4 is x
+    EXPECT_FLOAT_EQ(player.aim, -3.0f * kPi / 4.0f);
+}
+
+TEST(JoystickDevice, hat_presses_and_releases_changed_directions_in_order)
+{
+    RecordingControls player;
+    JoystickDevice pad(&player);
     pad.handle(InputDevice::kHat, 0, SDL_HAT_UP);
-    SUCCEED();
+    pad.handle(InputDevice::kHat, 0, SDL_HAT_RIGHTUP);
+    EXPECT_EQ(player.calls, (Calls{"press 0", "press 3"}));
+    player.calls.clear();
+    pad.handle(InputDevice::kHat, 0, SDL_HAT_CENTERED);
+    EXPECT_EQ(player.calls, (Calls{"release 0", "release 3"}));
+
+    JoystickDevice unbound(nullptr);  // drops everything without a target
+    unbound.handle(InputDevice::kHat, 0, SDL_HAT_UP);
+    unbound.handle(InputDevice::kAxis, 2, -20000);
+    unbound.handle(InputDevice::kAxis, 3, -20000);
 }
