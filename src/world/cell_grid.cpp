@@ -41,6 +41,12 @@ SDL_Surface *convertPicture(SDL_Surface *loaded)
     return converted;
 }
 
+// How many columns ahead a sweep fetches cells into the cache.
+constexpr int kPrefetchDistance = 8;
+
+// Cells keep their position in 16 bits; the world is 256 x 256.
+constexpr int kMaxGridSide = 4096;
+
 // Updates the cell of a slot. Pooled cells skip the virtual call: ground
 // does nothing, and blood runs its rules directly.
 inline void updateCell(Cell *cell, bool force, const CellKindLookup &kinds)
@@ -55,7 +61,7 @@ inline void updateCell(Cell *cell, bool force, const CellKindLookup &kinds)
 }  // namespace
 
 CellGrid::CellGrid(int width, int height)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)),
+    : width_(std::clamp(width, 1, kMaxGridSide)), height_(std::clamp(height, 1, kMaxGridSide)),
       slots_(static_cast<std::size_t>((width_ + 1) * (height_ + 1) + 1))
 {
 }
@@ -179,6 +185,10 @@ void CellGrid::dirtySweep()
     for (int y = box.maxY; y >= box.minY; --y) {
         std::unique_ptr<Cell> *row = &slots_[static_cast<std::size_t>(y * width_)];
         for (int x = box.maxX; x >= box.minX; --x) {
+            // Fetch the cell a few columns ahead while this one runs.
+            if (x >= kPrefetchDistance) {
+                __builtin_prefetch(row[x - kPrefetchDistance].get());
+            }
             if (Cell *cell = row[x].get()) {
                 updateCell(cell, false, kinds);
             }
@@ -199,6 +209,9 @@ void CellGrid::fullSweep(int sweepStartHint)
         // The direction alternates at random so that flows have no bias.
         if (std::rand() % 2 != 0) {
             for (int x = 0; x < width_; ++x) {
+                if (x + kPrefetchDistance < width_) {
+                    __builtin_prefetch(row[x + kPrefetchDistance].get());
+                }
                 if (Cell *cell = row[x].get()) {
                     updateCell(cell, true, kinds);
                 } else {
@@ -208,6 +221,9 @@ void CellGrid::fullSweep(int sweepStartHint)
         } else {
             // Right to left stops before column 0.
             for (int x = width_ - 1; x >= 1; --x) {
+                if (x >= kPrefetchDistance) {
+                    __builtin_prefetch(row[x - kPrefetchDistance].get());
+                }
                 if (Cell *cell = row[x].get()) {
                     updateCell(cell, true, kinds);
                 } else {
@@ -229,6 +245,10 @@ void CellGrid::fullSweep(int sweepStartHint)
 
 void CellGrid::placeBlood(int x, int y)
 {
+    // The cell is told the clamped position it really has; outside the
+    // grid's interior it never moves.
+    x = std::clamp(x, 0, width_);
+    y = std::clamp(y, 0, height_);
     std::unique_ptr<Cell> &target = slot(x, y);
     if (target == nullptr) {
         target = std::make_unique<BloodCell>(this, x, y);
