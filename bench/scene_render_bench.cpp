@@ -75,3 +75,15 @@ void BM_MemcpyScreen(benchmark::State &state)
 BENCHMARK(BM_MemcpyScreen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+namespace {
+void BM_RenderEmptyGrid(benchmark::State &state)
+{
+    RenderScene scene;
+    scene.grid.clear();
+    for (auto _ : state) {
+        render(scene.grid, true);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_RenderEmptyGrid)->Unit(benchmark::kMicrosecond);
+}

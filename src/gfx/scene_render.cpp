@@ -34,13 +34,33 @@ void computeRowOverlay(CellGrid &grid, int y, int first, int count, bool feather
     int m = first;
     const int end = first + count;
     while (m < end) {
-        // Most of a view is open air: skip four empty slots at a time.
-        if (inside && m + 4 <= end && (row[m] == nullptr && row[m + 1] == nullptr) &&
-            (row[m + 2] == nullptr && row[m + 3] == nullptr)) {
-            std::memset(overlay + m, 0, 4);
-            run += 4;
-            m += 4;
-            continue;
+        // Four columns at a time through open air, ground and the inside of
+        // pools, which make up most of a view.
+        if (inside && m + 4 <= end) {
+            const Cell *c0 = row[m].get();
+            const Cell *c1 = row[m + 1].get();
+            const Cell *c2 = row[m + 2].get();
+            const Cell *c3 = row[m + 3].get();
+            std::uint8_t same = 0;
+            bool uniform = false;
+            if ((c0 == nullptr) & (c1 == nullptr) & (c2 == nullptr) & (c3 == nullptr)) {
+                run += 4;
+                uniform = true;
+            } else if (kinds.isSolid(c0) & kinds.isSolid(c1) & kinds.isSolid(c2) & kinds.isSolid(c3)) {
+                same = kGroundAlpha;
+                run = 0;
+                uniform = true;
+            } else if ((kinds.isBlood(c0) & kinds.isBlood(c1) & kinds.isBlood(c2) & kinds.isBlood(c3)) &&
+                       (!featherFlag || run == 0 || run > 2)) {
+                same = kBloodAlpha;
+                run = 0;
+                uniform = true;
+            }
+            if (uniform) {
+                std::memset(overlay + m, same, 4);
+                m += 4;
+                continue;
+            }
         }
         const Cell *cell = inside ? row[m].get() : grid.cellAt(m, y);
         overlay[m] = 0;

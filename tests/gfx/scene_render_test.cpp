@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -191,6 +193,79 @@ TEST_F(SceneRender, tint_matches_blend_for_every_channel_value)
         for (int x = 0; x < columns; ++x) {
             const std::uint32_t world = getPixel(video.world.get(), x, y);
             ASSERT_EQ(screenAt(x, y), blendColor(world, 0xFFFF0000, alphas[y])) << x << "," << y;
+        }
+    }
+}
+
+namespace {
+
+// The overlay rule as the game states it, column by column with the
+// look-ahead of three, for comparison with the fast composite.
+std::vector<int> referenceOverlay(CellGrid &grid, int y, int firstColumn, int width, bool featherFlag)
+{
+    std::vector<int> overlay(260, 0);
+    int run = 0;
+    auto compute = [&](int m) {
+        overlay[static_cast<std::size_t>(m)] = 0;
+        const Cell *cell = grid.cellAt(m, y);
+        if (cell == nullptr) {
+            ++run;
+        } else if (cell->kind() == Blood) {
+            auto at = [&](int i) -> int & { return overlay[static_cast<std::size_t>(i)]; };
+            if (featherFlag && run == 1) {
+                at(m) = at(m - 1) = 100;
+            } else if (featherFlag && run == 2) {
+                at(m) = at(m - 1) = at(m - 2) = 80;
+            } else {
+                at(m) = 125;
+            }
+            run = 0;
+        } else if (cell->kind() == Solid) {
+            overlay[static_cast<std::size_t>(m)] = 255;
+            run = 0;
+        }
+    };
+    const int limit = std::min(firstColumn + width, 256);
+    int m = firstColumn;
+    for (int i = 0; i < 3; ++i) {
+        compute(m++);
+    }
+    std::vector<int> drawn;
+    for (int n = firstColumn; n < firstColumn + width; ++n) {
+        drawn.push_back(overlay[static_cast<std::size_t>(n)]);
+        if (m < limit) {
+            compute(m);
+        }
+        ++m;
+    }
+    return drawn;
+}
+
+}  // namespace
+
+TEST_F(SceneRender, matches_the_column_rule_on_mixed_rows)
+{
+    open(200, 40, 1);
+    camera.x = 30;
+    camera.y = 100;
+    cells(30, 100, "bbbb..bbbb####bbbb.b..b...b#.bbbb");
+    std::srand(11);
+    for (int y = 101; y < 140; ++y) {
+        for (int x = 30; x < 230; ++x) {
+            // Runs of one kind broken by gaps, as pools, ground and drops are.
+            const int r = std::rand() % 10;
+            if (r < 3) {
+                grid.slot(x, y) = std::make_unique<SolidCell>();
+            } else if (r < 6) {
+                grid.slot(x, y) = std::make_unique<BloodCell>(&grid, x, y);
+            }
+        }
+    }
+    for (const bool feather : {true, false}) {
+        render(grid, feather);
+        for (int i = 0; i < 40; ++i) {
+            const std::vector<int> expected = referenceOverlay(grid, 100 + i, 30, 200, feather);
+            ASSERT_EQ(alphas(i, 200), expected) << "row " << i << " feather " << feather;
         }
     }
 }
