@@ -1,18 +1,19 @@
 #include "world/cell_grid.h"
 
+#include "gfx/surface.h"
 #include "world/blood_cell.h"
 #include "world/cell_pool.h"
 #include "world/grid_simulation.h"
 #include "world/level_markers.h"
 #include "world/solid_cell.h"
 
-#include <SDL.h>
 #include <SDL_image.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -30,15 +31,13 @@ enum class PictureCell : char { None, Ground, Blood, Zombie, Collectable };
 // The picture in a fixed 32-bit 0x00RRGGBB layout, whatever the file held and
 // whether or not a window is open. Converting drops the picture's own alpha
 // and colour key, so every pixel keeps its stored colour.
-SDL_Surface *convertPicture(SDL_Surface *loaded)
+SurfacePtr convertPicture(SDL_Surface *loaded)
 {
-    SDL_Surface *format = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0);
+    const SurfacePtr format(SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));
     if (format == nullptr) {
-        return nullptr;
+        return SurfacePtr();
     }
-    SDL_Surface *converted = SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE);
-    SDL_FreeSurface(format);
-    return converted;
+    return SurfacePtr(SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE));
 }
 
 // How many columns ahead a sweep fetches cells into the cache.
@@ -77,13 +76,14 @@ void CellGrid::clear()
 
 bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *listener)
 {
-    SDL_Surface *loaded = IMG_Load(path.c_str());
+    SurfacePtr loaded(IMG_Load(path.c_str()));
     if (loaded == nullptr) {
         std::fprintf(stderr, "%s: cannot load level picture: %s\n", path.c_str(), SDL_GetError());
         return false;
     }
-    SDL_Surface *picture = convertPicture(loaded);
-    SDL_FreeSurface(loaded);
+    const SurfacePtr converted = convertPicture(loaded.get());
+    loaded.reset();
+    SDL_Surface *picture = converted.get();
     if (picture == nullptr) {
         std::fprintf(stderr, "%s: cannot convert level picture: %s\n", path.c_str(), SDL_GetError());
         return false;
@@ -156,7 +156,6 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
     if (SDL_MUSTLOCK(picture)) {
         SDL_UnlockSurface(picture);
     }
-    SDL_FreeSurface(picture);
     return true;
 }
 
