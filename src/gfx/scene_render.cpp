@@ -22,10 +22,10 @@ constexpr std::uint8_t kTwoGapAlpha = 80;
 // The overlay of columns [first, first + count) of world row y. The result
 // equals computing each column three ahead of drawing it: feathering only
 // ever reaches back into the gap before a blood cell, never before first.
-void computeRowOverlay(CellGrid &grid, int y, int first, int count, bool featherFlag)
+void computeRowOverlay(CellGrid &grid, const CellKindLookup &kinds, int y, int first, int count,
+                       bool featherFlag)
 {
     std::uint8_t *overlay = columnOverlay.data();
-    const CellKindLookup kinds;
     // Inside the grid a row of slots is contiguous; elsewhere go through the
     // clamped accessor.
     const bool inside = y >= 0 && y < grid.height() && first + count <= grid.width();
@@ -191,8 +191,9 @@ void render(CellGrid &grid, bool featherFlag)
     const std::uint32_t ground = groundColor;
     const std::size_t screenRowBytes = static_cast<std::size_t>(std::max(columns, 0) * scale) * 4;
 
+    const CellKindLookup kinds;
     for (int i = 0; i < rows; ++i) {
-        computeRowOverlay(grid, camera.y + i, first, computed, featherFlag);
+        computeRowOverlay(grid, kinds, camera.y + i, first, computed, featherFlag);
         const auto *source = reinterpret_cast<const std::uint32_t *>(static_cast<const std::uint8_t *>(world->pixels) +
                                                                      i * world->pitch);
         auto *subRow0 = static_cast<std::uint8_t *>(screen->pixels) + static_cast<std::size_t>(i * scale) * screen->pitch;
