@@ -6,6 +6,7 @@
 #include "core/collectables.h"
 #include "formats/animation_library.h"
 #include "gfx/pixel_ops.h"
+#include "gfx/sprite.h"
 #include "gfx/video.h"
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
@@ -16,21 +17,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-
 class PlayWorld : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(openVideo(64, 48, "play test", 1, false));
-        clearWorldSurface();
+        SDL_FillRect(video.world.get(), nullptr, 0);
         gameclock::drive(10000);
         seedRandom(99);
-        clearCollectables();
-        resetCollectableSprite();
-        clearZombies();
-        clearParticles();
     }
     void TearDown() override
     {
@@ -45,14 +39,12 @@ protected:
         SDL_Quit();
     }
 
-    void clearWorldSurface() { SDL_FillRect(video.world.get(), nullptr, 0); }
-    std::uint32_t pixel(int x, int y) const { return getPixel(video.world.get(), x, y); }
-
-    // An opaque picture of one colour.
-    static SurfacePtr picture(int w, int h, std::uint32_t color)
+    std::uint32_t rgb(int x, int y) const { return getPixel(video.world.get(), x, y) & 0xFFFFFF; }
+    // An opaque picture of one colour, and an animation showing it whole.
+    static SurfacePtr picture(int w, int h, std::uint32_t rgb)
     {
         SurfacePtr s(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));
-        SDL_FillRect(s.get(), nullptr, color);
+        SDL_FillRect(s.get(), nullptr, 0xFF000000 | rgb);
         return s;
     }
     static void addAnimation(const std::string &name, Rect frame)
