@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes through the XML scanner, the element tree, the child
 // reader and every record read from a data file, each record also written
 // back into a tree and read again.
+#include "formats/animation_library.h"
 #include "formats/settings.h"
 #include "xml/color.h"
 #include "xml/load_xml_file.h"
@@ -46,6 +47,8 @@ using RecordReader = void (*)(XmlNode *);
 // Every record type the game reads from a data file; new formats join here.
 const RecordReader recordReaders[] = {
     readSettings,
+    readRecord<AnimationLibrary>,
+    readRecord<Animation>,
     readRecord<Rect>,
     readRecord<Color>,
 };

@@ -67,6 +67,7 @@ private:
     // Frame pacing: false when too early; otherwise the number of grid steps.
     int beginFrame();
     void updateOutro();
+    void handleOutroEvents();
     void runBloodSucker();
     void updateCamera();
     void updateInputGrab();

@@ -6,8 +6,18 @@
 void updateGameMessages(std::vector<std::unique_ptr<GameMessage>> &messages, Vec2 point)
 {
     for (const std::unique_ptr<GameMessage> &message : messages) {
-        if (message == nullptr || message->sprite == nullptr) {
-            continue;
+        if (message != nullptr) {
+            updateGameMessage(*message, point);
+        }
+    }
+}
+
+void updateGameMessage(GameMessage &gameMessage, Vec2 point)
+{
+    GameMessage *message = &gameMessage;
+    {
+        if (message->sprite == nullptr) {
+            return;
         }
         Sprite &sprite = *message->sprite;
         // The clock of a timed message starts when its level file was read.

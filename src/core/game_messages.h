@@ -11,3 +11,6 @@
 
 // One frame of every message, in list order.
 void updateGameMessages(std::vector<std::unique_ptr<GameMessage>> &messages, Vec2 point);
+
+// One frame of one message, given the point that triggers it.
+void updateGameMessage(GameMessage &message, Vec2 point);

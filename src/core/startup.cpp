@@ -45,7 +45,6 @@ bool startUp()
         return false;
     }
     if (!loadAnimationLibrary()) {
-        std::fprintf(stderr, "%s: cannot read the animations\n", kAnimationsFile);
         return false;
     }
     return createDoorSprite();

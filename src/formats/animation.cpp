@@ -1,5 +1,7 @@
 #include "formats/animation.h"
 
+#include "xml/xml_reader.h"
+
 #include <cstdint>
 
 void Animation::advance(std::int32_t dt)
@@ -25,4 +27,28 @@ void Animation::advance(std::int32_t dt)
     }
     currentFrame = static_cast<std::int32_t>(frame);
     elapsed = static_cast<std::int32_t>(total - steps * FrameLength);
+}
+
+void Animation::serialize(XmlReader &reader)
+{
+    reader.attribute(name, "name");
+    reader.attribute(loop, "loop");
+    XML_ELEMENT(reader, FrameLength, "FrameLength");
+    if (reader.isWriting()) {
+        for (const Rect &frame : frames) {
+            reader.writeObject(frame, "Rect");
+        }
+        return;
+    }
+    // Each "Rect" changes only the values it names; the rest carry over
+    // from the frame before.
+    Rect carried;
+    const XmlNode *node = reader.currentNode();
+    for (int i = 0; i < node->childCount(); ++i) {
+        XmlNode *child = node->child(i);
+        if (child->name() == "Rect") {
+            fromXml(child, carried);
+            frames.push_back(carried);
+        }
+    }
 }

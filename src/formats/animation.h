@@ -25,6 +25,9 @@ struct Animation {
     // False when there is no frame or FrameLength is 0 or less: advancing
     // such an animation would divide by zero or index nothing.
     bool playable() const { return !frames.empty() && FrameLength > 0; }
-    // Two-way: reads the "Animation" element or writes it.
+    bool operator==(const Animation &) const = default;
+
+    // Two-way: attributes "name" and "loop", a "FrameLength" child and one
+    // "Rect" child per frame.
     void serialize(XmlReader &reader);
 };

@@ -1,5 +1,8 @@
 #include "formats/animation_library.h"
 
+#include "xml/load_xml_file.h"
+
+#include <iostream>
 #include <utility>
 
 const Animation *AnimationLibrary::find(const std::string &name) const
@@ -22,8 +25,65 @@ void AnimationLibrary::clear()
     animations_.clear();
 }
 
+bool AnimationLibrary::operator==(const AnimationLibrary &other) const
+{
+    if (animations_.size() != other.animations_.size()) {
+        return false;
+    }
+    for (const auto &[name, animation] : animations_) {
+        const Animation *match = other.find(name);
+        if (match == nullptr || !(*match == *animation)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void AnimationLibrary::serialize(XmlReader &reader)
+{
+    if (reader.isWriting()) {
+        for (const auto &entry : animations_) {
+            reader.writeObject(*entry.second, "Animation");
+        }
+        return;
+    }
+    const XmlNode *node = reader.currentNode();
+    for (int i = 0; i < node->childCount(); ++i) {
+        XmlNode *child = node->child(i);
+        if (child->name() != "Animation") {
+            continue;
+        }
+        auto animation = std::make_unique<Animation>();
+        fromXml(child, *animation);
+        // The frame advance divides by FrameLength and indexes frames, so
+        // such an animation is never stored: playing its name keeps
+        // whatever a sprite shows.
+        if (animation->frames.empty()) {
+            std::cerr << fileName_ << ": animation \"" << animation->name << "\" has no Rect frame, not loaded"
+                      << std::endl;
+        } else if (animation->FrameLength <= 0) {
+            std::cerr << fileName_ << ": animation \"" << animation->name << "\" has FrameLength "
+                      << animation->FrameLength << ", not loaded" << std::endl;
+        } else {
+            add(std::move(animation));
+        }
+    }
+}
+
 AnimationLibrary &animationLibrary()
 {
     static AnimationLibrary library;
     return library;
+}
+
+bool loadAnimationLibrary(const std::string &fileName)
+{
+    AnimationLibrary &library = animationLibrary();
+    library.setFileName(fileName);
+    if (!loadXmlFile(library, fileName, "Animations")) {
+        std::cerr << fileName << ": cannot read the animations (missing file or no element)"
+                  << std::endl;
+        return false;
+    }
+    return true;
 }

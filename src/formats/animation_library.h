@@ -23,6 +23,8 @@ public:
     void add(std::unique_ptr<Animation> animation);
     void clear();
     std::size_t size() const { return animations_.size(); }
+    // Same names holding equal animations.
+    bool operator==(const AnimationLibrary &other) const;
 
     // Two-way. Reading: every "Animation" child of the element, in document
     // order, a later name replacing an earlier one; an animation that cannot

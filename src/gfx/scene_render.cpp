@@ -1,8 +1,8 @@
 #include "gfx/scene_render.h"
 
-#include "gfx/pixel_ops.h"
 #include "gfx/video.h"
 #include "world/cell_grid.h"
+#include "world/cell_pool.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,7 +12,6 @@ std::array<std::uint8_t, kOverlayColumns> columnOverlay{};
 
 namespace {
 
-constexpr std::uint32_t kBloodTint = 0xFFFF0000;
 constexpr std::uint8_t kGroundAlpha = 255;
 constexpr std::uint8_t kBloodAlpha = 125;
 // A blood cell one or two empty cells after the previous cell is softened,
@@ -23,35 +22,66 @@ constexpr std::uint8_t kTwoGapAlpha = 80;
 // The overlay of columns [first, first + count) of world row y. The result
 // equals computing each column three ahead of drawing it: feathering only
 // ever reaches back into the gap before a blood cell, never before first.
-void computeRowOverlay(const CellGrid &grid, int y, int first, int count, bool featherFlag)
+void computeRowOverlay(CellGrid &grid, int y, int first, int count, bool featherFlag)
 {
     std::uint8_t *overlay = columnOverlay.data();
+    const CellKindLookup kinds;
+    // Inside the grid a row of slots is contiguous; elsewhere go through the
+    // clamped accessor.
+    const bool inside = y >= 0 && y < grid.height() && first + count <= grid.width();
+    const std::unique_ptr<Cell> *row = inside ? &grid.rawSlot(0, y) : nullptr;
     int run = 0;  // empty cells since the last cell of the row
-    for (int m = first; m < first + count; ++m) {
-        overlay[m] = 0;
-        const Cell *cell = grid.cellAt(m, y);
-        if (cell == nullptr) {
-            ++run;
+    int m = first;
+    const int end = first + count;
+    while (m < end) {
+        // Most of a view is open air: skip four empty slots at a time.
+        if (inside && m + 4 <= end && (row[m] == nullptr && row[m + 1] == nullptr) &&
+            (row[m + 2] == nullptr && row[m + 3] == nullptr)) {
+            std::memset(overlay + m, 0, 4);
+            run += 4;
+            m += 4;
             continue;
         }
-        const int kind = cell->kind();
-        if (kind == Blood) {
-            if (featherFlag && run == 1) {
-                overlay[m] = overlay[m - 1] = kOneGapAlpha;
-            } else if (featherFlag && run == 2) {
-                overlay[m] = overlay[m - 1] = overlay[m - 2] = kTwoGapAlpha;
-            } else {
-                overlay[m] = kBloodAlpha;
+        const Cell *cell = inside ? row[m].get() : grid.cellAt(m, y);
+        overlay[m] = 0;
+        if (cell == nullptr) {
+            ++run;
+        } else {
+            const int kind = kinds.kindOf(cell);
+            if (kind == Blood) {
+                if (featherFlag && run == 1) {
+                    overlay[m] = overlay[m - 1] = kOneGapAlpha;
+                } else if (featherFlag && run == 2) {
+                    overlay[m] = overlay[m - 1] = overlay[m - 2] = kTwoGapAlpha;
+                } else {
+                    overlay[m] = kBloodAlpha;
+                }
+                run = 0;
+            } else if (kind == Solid) {
+                overlay[m] = kGroundAlpha;
+                run = 0;
             }
-            run = 0;
-        } else if (kind == Solid) {
-            overlay[m] = kGroundAlpha;
-            run = 0;
         }
+        ++m;
     }
 }
 
-std::uint32_t overlaid(std::uint32_t pixel, std::uint8_t alpha, std::uint32_t ground)
+// blendColor(pixel, 0xFFFF0000, alpha) for alpha below 255, inlined: red
+// moves up toward 255, green and blue down toward 0, both by alpha/256 of
+// the distance with the quotient floored; the top byte stays.
+inline std::uint32_t tint(std::uint32_t pixel, std::uint32_t alpha)
+{
+    const std::uint32_t red = (pixel >> 16) & 0xFF;
+    const std::uint32_t green = (pixel >> 8) & 0xFF;
+    const std::uint32_t blue = pixel & 0xFF;
+    const std::uint32_t newRed = red + (((255 - red) * alpha) >> 8);
+    // Floor of a negative quotient: d - ceil(d * a / 256).
+    const std::uint32_t newGreen = green - ((green * alpha + 255) >> 8);
+    const std::uint32_t newBlue = blue - ((blue * alpha + 255) >> 8);
+    return (pixel & 0xFF000000u) | (newRed << 16) | (newGreen << 8) | newBlue;
+}
+
+inline std::uint32_t overlaid(std::uint32_t pixel, std::uint8_t alpha, std::uint32_t ground)
 {
     if (alpha == 0) {
         return pixel;
@@ -59,7 +89,7 @@ std::uint32_t overlaid(std::uint32_t pixel, std::uint8_t alpha, std::uint32_t gr
     if (alpha == kGroundAlpha) {
         return ground != 0 ? ground : pixel;
     }
-    return blendColor(pixel, kBloodTint, alpha);
+    return tint(pixel, alpha);
 }
 
 // Sub-row 0 of a world row: every world pixel, overlaid, repeated Scale times.
@@ -67,7 +97,28 @@ template <int Scale>
 void composeRow(const std::uint32_t *source, const std::uint8_t *overlay, int columns, std::uint32_t ground,
                 std::uint32_t *target)
 {
-    for (int c = 0; c < columns; ++c) {
+    int c = 0;
+    // Four columns at a time where none of them is overlaid.
+    for (; c + 4 <= columns; c += 4) {
+        std::uint32_t alphas = 0;
+        std::memcpy(&alphas, overlay + c, 4);
+        if (alphas == 0) {
+            for (int j = 0; j < 4; ++j) {
+                const std::uint32_t pixel = source[c + j];
+                for (int r = 0; r < Scale; ++r) {
+                    target[(c + j) * Scale + r] = pixel;
+                }
+            }
+            continue;
+        }
+        for (int j = 0; j < 4; ++j) {
+            const std::uint32_t pixel = overlaid(source[c + j], overlay[c + j], ground);
+            for (int r = 0; r < Scale; ++r) {
+                target[(c + j) * Scale + r] = pixel;
+            }
+        }
+    }
+    for (; c < columns; ++c) {
         const std::uint32_t pixel = overlaid(source[c], overlay[c], ground);
         for (int r = 0; r < Scale; ++r) {
             target[c * Scale + r] = pixel;

@@ -4,6 +4,8 @@
 
 #include "world/cell.h"
 
+#include <cstddef>
+
 class CellGrid;
 
 class BloodCell final : public Cell {
@@ -18,6 +20,10 @@ public:
     // Swaps this cell into (nx, ny), marks the slot dirty and wakes the cell.
     // Callers only move into empty slots.
     void moveTo(int nx, int ny);
+
+    // Blood cells come from their own pool (world/cell_pool.h).
+    static void *operator new(std::size_t size);
+    static void operator delete(void *block);
 
     int x() const { return x_; }
     int y() const { return y_; }

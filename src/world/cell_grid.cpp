@@ -1,6 +1,7 @@
 #include "world/cell_grid.h"
 
 #include "world/blood_cell.h"
+#include "world/cell_pool.h"
 #include "world/grid_simulation.h"
 #include "world/level_markers.h"
 #include "world/solid_cell.h"
@@ -38,6 +39,17 @@ SDL_Surface *convertPicture(SDL_Surface *loaded)
     SDL_Surface *converted = SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE);
     SDL_FreeSurface(format);
     return converted;
+}
+
+// Updates the cell of a slot. Pooled cells skip the virtual call: ground
+// does nothing, and blood runs its rules directly.
+inline void updateCell(Cell *cell, bool force, const CellKindLookup &kinds)
+{
+    if (kinds.isBlood(cell)) {
+        static_cast<BloodCell *>(cell)->update(force);
+    } else if (!kinds.isSolid(cell)) {
+        cell->update(force);
+    }
 }
 
 }  // namespace
@@ -163,11 +175,12 @@ void CellGrid::dirtySweep()
     box.minY = std::max(box.minY, 0);
     box.maxX = std::min(box.maxX, width_ - 1);
     box.maxY = std::min(box.maxY, height_ - 1);
+    const CellKindLookup kinds;
     for (int y = box.maxY; y >= box.minY; --y) {
         std::unique_ptr<Cell> *row = &slots_[static_cast<std::size_t>(y * width_)];
         for (int x = box.maxX; x >= box.minX; --x) {
             if (Cell *cell = row[x].get()) {
-                cell->update(false);
+                updateCell(cell, false, kinds);
             }
         }
     }
@@ -178,6 +191,7 @@ void CellGrid::fullSweep(int sweepStartHint)
     gridSimulation.dirtyRect.reset();
     const int start = std::min(std::max(gridSimulation.fullRowMark, sweepStartHint), height_ - 1);
     bool stillFull = true;
+    const CellKindLookup kinds;
     // Row 0 is never swept. Rows below the start are left to the dirty sweeps.
     for (int n = start; n >= 1; --n) {
         std::unique_ptr<Cell> *row = &slots_[static_cast<std::size_t>(n * width_)];
@@ -186,7 +200,7 @@ void CellGrid::fullSweep(int sweepStartHint)
         if (std::rand() % 2 != 0) {
             for (int x = 0; x < width_; ++x) {
                 if (Cell *cell = row[x].get()) {
-                    cell->update(true);
+                    updateCell(cell, true, kinds);
                 } else {
                     rowFull = false;
                 }
@@ -195,7 +209,7 @@ void CellGrid::fullSweep(int sweepStartHint)
             // Right to left stops before column 0.
             for (int x = width_ - 1; x >= 1; --x) {
                 if (Cell *cell = row[x].get()) {
-                    cell->update(true);
+                    updateCell(cell, true, kinds);
                 } else {
                     rowFull = false;
                 }
@@ -228,9 +242,10 @@ void CellGrid::removeCell(int x, int y)
 
 int CellGrid::bloodCellCount() const
 {
+    const CellKindLookup kinds;
     int count = 0;
     for (const std::unique_ptr<Cell> &cell : slots_) {
-        count += cell != nullptr && cell->kind() == Blood;
+        count += cell != nullptr && kinds.kindOf(cell.get()) == Blood;
     }
     return count;
 }

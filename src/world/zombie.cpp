@@ -179,6 +179,10 @@ void clearZombies()
 
 void spawnZombie(CellGrid &grid, int x, int y, float health)
 {
+    // A point outside the grid would read clamped slots of another place.
+    if (x < 0 || x >= grid.width() || y < 0 || y >= grid.height()) {
+        return;
+    }
     // Drop down the column to the first ground.
     int ground = y;
     while (ground < grid.height() - 1 && !solidAt(grid, x, ground + 1)) {

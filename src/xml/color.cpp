@@ -12,6 +12,9 @@ void Color::serialize(XmlReader &reader)
     reader.attribute(green, "g");
     reader.attribute(blue, "b");
     reader.attribute(alpha, "a");
+    if (reader.isWriting()) {
+        return;
+    }
     r = static_cast<std::uint8_t>(red & 0xff);
     g = static_cast<std::uint8_t>(green & 0xff);
     b = static_cast<std::uint8_t>(blue & 0xff);

@@ -83,7 +83,18 @@ std::string formatText(std::uint32_t value)
 
 std::string formatText(float value)
 {
-    return insert(value);
+    // Six significant digits whenever they give the same float back; the
+    // few values that need more get nine, so a written record reads back
+    // exactly.
+    std::string text = insert(value);
+    float again = 0.0f;
+    if (value == value && (!extract(text, again) || again != value)) {
+        std::ostringstream stream;
+        stream.precision(9);
+        stream << value;
+        text = stream.str();
+    }
+    return text;
 }
 
 std::string formatText(const std::string &value)

@@ -15,8 +15,10 @@ bool parseText(const std::string &text, std::uint32_t &variable);
 bool parseText(const std::string &text, float &variable);
 bool parseText(const std::string &text, std::string &variable);
 
-// Bools as "1"/"0", integers in decimal, floats with six significant digits
-// in the shorter of plain and exponent notation, strings as they are.
+// Bools as "1"/"0", integers in decimal, strings as they are. Floats in the
+// general notation with six significant digits (0.25 gives "0.25", 30 gives
+// "30", 1e-05 stays in exponent form), or nine when six would not read back
+// as the same float.
 std::string formatText(bool value);
 std::string formatText(std::int32_t value);
 std::string formatText(std::uint32_t value);

@@ -30,6 +30,7 @@ enum class XmlDirection { Reading = 0, Writing = 1 };
         (reader).object((field), (name));                                                                \
     } while (false)
 
+// A routine must leave its record unchanged when the reader is Writing.
 // The reader owns nothing: the tree belongs to whoever made it. Children are
 // looked up in order: a routine that reads its fields in the order the file
 // holds them walks the children front to back; a child out of place is still

@@ -1,5 +1,6 @@
 #include "core/collectables.h"
 #include "gfx/door_sprite.h"
+#include "gfx/scene_render.h"
 #include "gfx/video.h"
 #include "support/game_fixture.h"
 #include "world/cell_grid.h"

@@ -12,14 +12,15 @@ Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# Xvfb can be slow to start on a busy machine: wait up to 20 seconds.
+for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 cd "$content" || exit 1
 unset SDL_VIDEODRIVER
 "$game" >/dev/null 2>game_stderr.log &
 pid=$!
 window=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1)
     [ -n "$window" ] && break
     sleep 0.1

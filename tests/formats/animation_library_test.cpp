@@ -1,32 +1,116 @@
 #include "formats/animation_library.h"
+#include "xml/load_xml_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <unistd.h>
+
 namespace {
 
-std::unique_ptr<Animation> named(const std::string &name, std::int32_t frameLength)
+void readLibrary(AnimationLibrary &library, const std::string &text)
 {
-    auto a = std::make_unique<Animation>();
-    a->name = name;
-    a->FrameLength = frameLength;
-    a->frames = {Rect{0, 0, 1, 1}};
-    return a;
+    std::istringstream input(text);
+    loadXmlStream(library, input, "Animations");
 }
 
 }  // namespace
 
-TEST(AnimationLibrary, later_name_replaces_earlier_and_names_are_exact)
+TEST(AnimationLibrary, reading_carries_rect_values_and_a_later_name_replaces)
 {
     AnimationLibrary library;
-    library.add(named("walk", 30));
-    library.add(named("Walk", 40));
-    library.add(named("walk", 50));
-    library.add(nullptr);
-    EXPECT_EQ(library.size(), 2u);
-    ASSERT_NE(library.find("walk"), nullptr);
-    EXPECT_EQ(library.find("walk")->FrameLength, 50);
-    EXPECT_EQ(library.find("Walk")->FrameLength, 40);
-    EXPECT_EQ(library.find("walk "), nullptr);
+    readLibrary(library, R"(<Animations>
+        <Animation name="run">
+            <Rect x="0" y="0" w="16" h="16"/><Rect x="16"/><Note/><Rect x="32"/>
+            <FrameLength>50</FrameLength>
+        </Animation>
+        <Sound name="ignored"/>
+        <Animation name="die"><FrameLength>20</FrameLength><Rect y="8" w="4" h="2"/></Animation>
+        <Animation name="die" loop="0"><FrameLength>90</FrameLength><Rect w="4" h="2"/></Animation>
+    </Animations>)");
+    ASSERT_EQ(library.size(), 2u);
+    const Animation *run = library.find("run");
+    ASSERT_NE(run, nullptr);
+    EXPECT_EQ(run->frames, (std::vector<Rect>{{0, 0, 16, 16}, {16, 0, 16, 16}, {32, 0, 16, 16}}));
+    EXPECT_EQ(run->FrameLength, 50);
+    EXPECT_TRUE(run->loop);
+    const Animation *die = library.find("die");
+    ASSERT_NE(die, nullptr);
+    EXPECT_FALSE(die->loop);
+    EXPECT_EQ(die->frames, (std::vector<Rect>{{0, 0, 4, 2}}));
+    EXPECT_EQ(library.find("Run"), nullptr);
+}
+
+TEST(AnimationLibrary, unplayable_animations_are_rejected_with_a_line_each)
+{
+    AnimationLibrary library;
+    testing::internal::CaptureStderr();
+    readLibrary(library, R"(<Animations>
+        <Animation name="framesless"><FrameLength>30</FrameLength></Animation>
+        <Animation name="still"><FrameLength>0</FrameLength><Rect w="1" h="1"/></Animation>
+        <Animation name="backwards"><FrameLength>-5</FrameLength><Rect w="1" h="1"/></Animation>
+        <Animation name="fine"><Rect w="1" h="1"/></Animation>
+    </Animations>)");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(library.size(), 1u);
+    EXPECT_NE(library.find("fine"), nullptr);
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 3) << err;
+    for (const char *expected : {"data/gfx/animations.xml: animation \"framesless\" has no Rect",
+                                 "\"still\" has FrameLength 0", "\"backwards\" has FrameLength -5"}) {
+        EXPECT_NE(err.find(expected), std::string::npos) << err;
+    }
+}
+
+TEST(AnimationLibrary, writing_lists_entries_in_name_order_and_reads_back)
+{
+    AnimationLibrary library;
+    auto walk = std::make_unique<Animation>();
+    walk->name = "z_walk";
+    walk->FrameLength = 45;
+    walk->frames = {Rect{0, 0, 12, 20}, Rect{12, -3, 12, 20}};
+    auto door = std::make_unique<Animation>();
+    door->name = "door_open";
+    door->loop = false;
+    door->frames = {Rect{0, 0, 26, 21}};
+    library.add(std::move(walk));
+    library.add(std::move(door));
+
+    const auto node = toXml(library, "Animations");
+    ASSERT_EQ(node->childCount(), 2);
+    EXPECT_EQ(node->child(0)->attribute("name").asString(), "door_open");
+    EXPECT_FALSE(node->child(0)->attribute("loop").asBool(true));
+    const XmlNode *second = node->child(1);
+    ASSERT_EQ(second->childCount(), 3);
+    EXPECT_EQ(second->child(0)->name(), "FrameLength");
+    EXPECT_EQ(second->child(0)->text(), "45");
+    EXPECT_EQ(second->child(2)->attribute("y").asInt(0), -3);
+
+    AnimationLibrary again;
+    fromXml(node.get(), again);
+    EXPECT_TRUE(again == library);
+}
+
+TEST(AnimationLibrary, loading_names_the_file_read_or_missing)
+{
+    AnimationLibrary &library = animationLibrary();
+    // Named after the process, so that test runs side by side do not meet.
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("gorlak_animations_" + std::to_string(getpid()) + ".xml");
+    std::ofstream(path) << "<Animations><Animation name=\"door_closed\"><Rect w=\"26\" h=\"21\"/></Animation>"
+                           "<Animation name=\"bad\"/></Animations>\n";
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(loadAnimationLibrary(path.string()));
+    std::filesystem::remove(path);
+    EXPECT_FALSE(loadAnimationLibrary(path.string()));
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(library.find("door_closed"), nullptr);
+    EXPECT_NE(err.find(path.string() + ": animation \"bad\""), std::string::npos) << err;
+    EXPECT_NE(err.find(path.string() + ": cannot read the animations"), std::string::npos) << err;
     library.clear();
-    EXPECT_EQ(library.find("walk"), nullptr);
+    library.setFileName(kAnimationsFile);
 }

@@ -161,3 +161,36 @@ TEST_F(SceneRender, background_copies_the_part_under_the_camera)
     EXPECT_EQ(getPixel(video.world.get(), 0, 0) & 0xFFFFFF, 7u * 16 + 5);
     EXPECT_EQ(getPixel(video.world.get(), 3, 3) & 0xFFFFFF, 10u * 16 + 8);
 }
+
+TEST_F(SceneRender, tint_matches_blend_for_every_channel_value)
+{
+    // Rows tinted all along at 125, 100 and 80: solid blood, then drops after
+    // one and after two empty cells (the gaps take the drop's alpha).
+    open(256, 3, 1);
+    std::string oneGap;
+    std::string twoGaps;
+    for (int x = 0; x < 256; ++x) {
+        oneGap += x % 2 == 1 ? 'b' : '.';
+        twoGaps += x % 3 == 2 ? 'b' : '.';
+    }
+    cells(0, 0, std::string(256, 'b'));
+    cells(0, 1, oneGap);
+    cells(0, 2, twoGaps);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            const auto v = static_cast<std::uint32_t>(x);
+            putPixel(video.world.get(), static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+                     (static_cast<std::uint32_t>(y) << 24) | (v << 16) | ((255 - v) << 8) | (v * 7 & 0xFF));
+        }
+    }
+    render(grid, true);
+    const std::uint32_t alphas[3] = {125, 100, 80};
+    for (int y = 0; y < 3; ++y) {
+        // The last column of the two-gap row is an empty cell after a drop.
+        const int columns = y == 2 ? 255 : 256;
+        for (int x = 0; x < columns; ++x) {
+            const std::uint32_t world = getPixel(video.world.get(), x, y);
+            ASSERT_EQ(screenAt(x, y), blendColor(world, 0xFFFF0000, alphas[y])) << x << "," << y;
+        }
+    }
+}

@@ -1,21 +1,10 @@
-#include "xml/xml_document.h"
-#include "xml/xml_parser.h"
+#include "scan_text.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 namespace {
-
-std::unique_ptr<XmlNode> scan(const std::string &text)
-{
-    std::istringstream input(text);
-    XmlDocument document;
-    XmlParser parser;
-    parser.setHandler(&document);
-    parser.parse(input);
-    return document.takeRoot();
-}
 
 // Records the events, to check what reaches a handler.
 class EventLog : public XmlContentHandler {
@@ -49,17 +38,11 @@ std::string events(const std::string &text)
 
 TEST(XmlParser, text_is_trimmed_and_lines_join_without_a_blank)
 {
-    auto root = scan("<Width>800</Width>");
-    ASSERT_NE(root, nullptr);
-    EXPECT_EQ(root->name(), "Width");
-    EXPECT_EQ(root->text(), "800");
-    EXPECT_EQ(root->childCount(), 0);
-
-    root = scan("<Text>\n  one \r\n\ttwo\n three  \n</Text>");
+    auto root = scanText("<Text>\n  one \r\n\ttwo\n three  \n</Text>");
     EXPECT_EQ(root->text(), "onetwothree");
 
     // The last text run of an element wins; the child stays.
-    root = scan("<A>  first <B/> second  </A>");
+    root = scanText("<A>  first <B/> second  </A>");
     EXPECT_EQ(root->text(), "second");
     ASSERT_EQ(root->childCount(), 1);
     EXPECT_EQ(root->child(0)->name(), "B");
@@ -68,7 +51,7 @@ TEST(XmlParser, text_is_trimmed_and_lines_join_without_a_blank)
 
 TEST(XmlParser, entities_decode_in_a_fixed_order_in_text_only)
 {
-    auto root = scan("<T a=\"&lt;\">&lt;&gt; &amp;lt; &amp;amp; &amp;quot; &#65;</T>");
+    auto root = scanText("<T a=\"&lt;\">&lt;&gt; &amp;lt; &amp;amp; &amp;quot; &#65;</T>");
     EXPECT_EQ(root->text(), "<> &lt; & \" &#65;");
     EXPECT_EQ(root->attribute("a").asString(), "&lt;");
 }
@@ -80,6 +63,12 @@ TEST(XmlParser, empty_elements_in_every_spelling)
         EXPECT_EQ(events(text), "[doc<Rect h=4 w=3 x=1 y=2></Rect>]") << text;
     }
     EXPECT_EQ(events("<a/><>< ></b>"), "[doc<a></a></b>]");
+
+    EventLog log;
+    XmlParser parser;
+    parser.setHandler(&log);
+    parser.parse("/nonexistent/settings.xml");
+    EXPECT_EQ(log.log, "[doc]");
 }
 
 TEST(XmlParser, attributes_split_at_blanks_outside_quotes)
@@ -102,7 +91,7 @@ TEST(XmlParser, a_tag_broken_over_lines_keeps_every_attribute)
 
 TEST(XmlParser, comments_and_declarations_are_skipped)
 {
-    auto root = scan("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE x>\n"
+    auto root = scanText("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE x>\n"
                      "<GorlakSettings><!-- note --><Width>3</Width></GorlakSettings>");
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->name(), "GorlakSettings");
@@ -110,22 +99,22 @@ TEST(XmlParser, comments_and_declarations_are_skipped)
     EXPECT_EQ(root->child(0)->text(), "3");
 
     // A ">" inside a comment ends it; the rest is text of the open element.
-    root = scan("<A><!-- a > b --></A>");
+    root = scanText("<A><!-- a > b --></A>");
     EXPECT_EQ(root->text(), "b -->");
 }
 
 TEST(XmlParser, unbalanced_input_is_handled_safely)
 {
-    EXPECT_EQ(scan(""), nullptr);
-    EXPECT_EQ(scan("just text"), nullptr);
+    EXPECT_EQ(scanText(""), nullptr);
+    EXPECT_EQ(scanText("just text"), nullptr);
 
     // Any end tag closes the innermost element; stray ones are ignored.
-    auto root = scan("</x><A><B></C><D></A></A></A>");
+    auto root = scanText("</x><A><B></C><D></A></A></A>");
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->childCount(), 2);
 
     // Open elements at the end stay; an unfinished tag is dropped.
-    root = scan("<A><B>text<C");
+    root = scanText("<A><B>text<C");
     ASSERT_EQ(root->childCount(), 1);
     EXPECT_EQ(root->child(0)->text(), "text");
     EXPECT_EQ(root->child(0)->childCount(), 0);
@@ -133,7 +122,7 @@ TEST(XmlParser, unbalanced_input_is_handled_safely)
 
 TEST(XmlParser, a_second_top_element_is_skipped_with_its_content)
 {
-    auto root = scan("<A><B/></A><X><Y/><Z>t</Z></X><C/>");
+    auto root = scanText("<A><B/></A><X><Y/><Z>t</Z></X><C/>");
     ASSERT_NE(root, nullptr);
     EXPECT_EQ(root->name(), "A");
     ASSERT_EQ(root->childCount(), 1);
@@ -159,20 +148,11 @@ TEST(XmlParser, deep_nesting_loads_and_frees_without_recursion)
     for (int i = 0; i < depth; ++i) {
         text += "</a>\n";
     }
-    auto root = scan(text);
+    auto root = scanText(text);
     int levels = 0;
     for (XmlNode *node = root.get(); node != nullptr; node = node->childCount() > 0 ? node->child(0) : nullptr) {
         ++levels;
     }
     EXPECT_EQ(levels, depth);
     root.reset();
-}
-
-TEST(XmlParser, missing_file_gives_only_the_document_events)
-{
-    EventLog log;
-    XmlParser parser;
-    parser.setHandler(&log);
-    parser.parse("/nonexistent/settings.xml");
-    EXPECT_EQ(log.log, "[doc]");
 }

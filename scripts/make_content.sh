@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Rebuilds the content generator and regenerates data/ from the sources in
+# art/: run it after editing a sprite, hint, background or level source.
+set -euo pipefail
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${GORLAK_BUILD_DIR:-$repo/build}
+cmake -S "$repo" -B "$build" >/dev/null
+cmake --build "$build" --target gorlak_content -j2 >/dev/null
+"$build/tools/gorlak_content" "$repo/art" "$repo"
+echo "content regenerated from $repo/art"

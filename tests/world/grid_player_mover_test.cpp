@@ -1,0 +1,168 @@
+#include "world/grid_player_mover.h"
+
+#include "test_world.h"
+#include "world/player.h"
+#include "world/random.h"
+#include "world/zombie.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+class MoverWorld : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clearZombies();
+        seedRandom(11);
+        player.setMover(&mover);
+    }
+    void TearDown() override { clearZombies(); }
+
+    void moveFrom(Vec2 at, Vec2 velocity)
+    {
+        player.setPosition(at);
+        player.setVelocity(velocity);
+        player.setOnGround(false);
+        mover.move(player);
+    }
+
+    Zombie &addZombie(Vec2 at, int dir)
+    {
+        zombies.push_back(std::make_unique<Zombie>(at, 0.0f, 250.0f, 1.0f));
+        zombies.back()->setDirection(dir);
+        return *zombies.back();
+    }
+
+    CellGrid grid{256, 256};
+    GridPlayerMover mover{&grid};
+    Player player;
+};
+
+}  // namespace
+
+TEST_F(MoverWorld, lands_on_ground_and_on_the_world_floor_inside_the_side_limits)
+{
+    fillGround(grid, 0, 255, 100, 100);
+    moveFrom(Vec2(50.0f, 86.0f), Vec2(0.0f, 2.0f));
+    EXPECT_EQ(player.position(), Vec2(50.0f, 87.0f));
+    EXPECT_FLOAT_EQ(player.velocity().y, 0.1f);
+    EXPECT_TRUE(player.onGround());
+
+    moveFrom(Vec2(50.0f, 238.0f), Vec2(0.0f, 5.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 241.0f);
+    EXPECT_FLOAT_EQ(player.velocity().y, 1.0f);
+    EXPECT_TRUE(player.onGround());
+
+    moveFrom(Vec2(3.0f, 150.0f), Vec2(-4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 2.0f);
+    EXPECT_FLOAT_EQ(player.velocity().y, 0.375f);
+    moveFrom(Vec2(248.0f, 150.0f), Vec2(4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 250.0f);
+    EXPECT_EQ(player.velocity().x, 0.0f);
+}
+
+TEST_F(MoverWorld, walls_stop_the_body_only_over_its_top_ten_rows)
+{
+    fillGround(grid, 56, 56, 97, 99);
+    moveFrom(Vec2(50.0f, 87.0f), Vec2(4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 53.0f);
+
+    fillGround(grid, 55, 55, 96, 99);
+    moveFrom(Vec2(50.0f, 87.0f), Vec2(4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 51.0f);
+
+    fillGround(grid, 47, 47, 80, 99);
+    moveFrom(Vec2(50.0f, 87.0f), Vec2(-4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 48.0f);
+    EXPECT_EQ(player.velocity().x, 0.0f);
+
+    fillGround(grid, 0, 255, 40, 40);
+    moveFrom(Vec2(50.0f, 46.0f), Vec2(0.0f, -8.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 41.0f);
+}
+
+TEST_F(MoverWorld, walking_into_a_zombie_pushes_it)
+{
+    Zombie &z = addZombie(Vec2(40.0f, 87.0f), 1);
+    moveFrom(Vec2(47.5f, 87.0f), Vec2(-2.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 47.0f);
+    EXPECT_EQ(player.velocity().x, 0.0f);
+    // The push of -0.375 moved the zombie at once; it turned to attack.
+    EXPECT_FLOAT_EQ(z.position.x, 39.625f);
+    EXPECT_EQ(z.animationName(), "z_attack_right");
+}
+
+TEST_F(MoverWorld, squeezed_between_two_zombies)
+{
+    Zombie &h = addZombie(Vec2(48.0f, 87.0f), 1);
+    Zombie &m = addZombie(Vec2(43.0f, 87.0f), -1);
+    moveFrom(Vec2(50.0f, 87.0f), Vec2(-4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 50.0f);
+    EXPECT_FLOAT_EQ(player.health(), 0.95f);
+    EXPECT_EQ(h.animationName(), "z_attack_left");
+    EXPECT_EQ(m.animationName(), "z_attack_right");
+}
+
+TEST_F(MoverWorld, lands_on_a_zombie_head_beyond_the_half_pixel_margin)
+{
+    Zombie &z = addZombie(Vec2(50.0f, 91.1f), 1);
+    moveFrom(Vec2(49.0f, 80.0f), Vec2(0.0f, 14.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 91.1f - 13.0f);
+    EXPECT_FLOAT_EQ(player.velocity().y, 0.1f);
+    EXPECT_TRUE(player.onGround());
+
+    // New top only 0.4 above the zombie's: falls on, the zombie still feels it.
+    z.position.y = 90.9f;
+    z.attacking = false;
+    moveFrom(Vec2(49.0f, 80.0f), Vec2(0.0f, 14.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 90.5f);
+    EXPECT_FALSE(player.onGround());
+    EXPECT_TRUE(z.attacking);
+}
+
+TEST_F(MoverWorld, full_pool_gives_depth_13_and_swimming)
+{
+    fillBlood(grid, 50, 53, 100, 112);
+    EXPECT_EQ(mover.measureDepth(Vec2(50.0f, 95.0f)), 8);
+    EXPECT_EQ(mover.measureDepth(Vec2(51.5f, 100.0f)), 13);
+    EXPECT_EQ(mover.measureDepth(Vec2(52.0f, 100.0f)), 0);
+    moveFrom(Vec2(50.0f, 100.0f), Vec2(0.0f, 0.0f));
+    EXPECT_EQ(player.depth(), 13);
+    EXPECT_TRUE(player.swimming());
+}
+
+// Unclamped, column -1 of row 5 is column 15 of row 4, and column 16 of
+// row 3 is column 0 of row 4: the scans must see neither.
+TEST(GridPlayerMoverBounds, scans_never_wrap_round_the_grid_edges)
+{
+    CellGrid grid(16, 16);
+    fillGround(grid, 15, 15, 4, 4);
+    fillGround(grid, 0, 0, 4, 4);
+    const GridPlayerMover mover(&grid);
+    EXPECT_FALSE(mover.findSolidAcross(Vec2(-3.0f, 5.0f), Vec2(0.0f, 6.0f), -1).found());
+    EXPECT_FALSE(mover.findSolidAcross(Vec2(16.0f, 3.0f), Vec2(20.0f, 4.0f), 1).found());
+    EXPECT_FALSE(mover.findSolidAlong(Vec2(-3.0f, 5.0f), Vec2(0.0f, 6.0f), 1).found());
+    EXPECT_FALSE(mover.findSolidAlong(Vec2(16.0f, 3.0f), Vec2(19.0f, 3.0f), -1).found());
+    const CellPoint across = mover.findSolidAcross(Vec2(-40.0f, -40.0f), Vec2(400.0f, 400.0f), -1);
+    EXPECT_EQ(across.x, 15);
+    EXPECT_EQ(across.y, 4);
+
+    fillBlood(grid, 0, 15, 10, 15);
+    EXPECT_EQ(mover.measureDepth(Vec2(-2.0f, 12.0f)), 0);
+    EXPECT_EQ(mover.measureDepth(Vec2(13.0f, 12.0f)), 4);
+    EXPECT_EQ(mover.measureDepth(Vec2(14.0f, 12.0f)), 0);
+    EXPECT_EQ(mover.measureDepth(Vec2(std::numeric_limits<float>::quiet_NaN(), 1.0e9f)), 0);
+}
+
+TEST_F(MoverWorld, a_player_far_outside_the_world_moves_safely)
+{
+    moveFrom(Vec2(50.0f, 300.0f), Vec2(2.0f, 1.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 241.0f);
+    moveFrom(Vec2(-500.0f, -500.0f), Vec2(-3.0f, -5.0f));
+    EXPECT_EQ(player.position(), Vec2(2.0f, 1.0f));
+    moveFrom(Vec2(1.0e9f, 1.0e9f), Vec2(0.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 250.0f);
+}

@@ -1,0 +1,43 @@
+// Level pictures from a small text language. The picture uses the game's
+// colour code: white ground, red blood, green zombie, cyan collectable,
+// blue start (at the feet) and magenta door (top-left), black for nothing.
+#pragma once
+
+#include "picture.h"
+
+#include <string>
+#include <vector>
+
+struct LevelPoint {
+    int x = 0;
+    int y = 0;
+};
+
+struct LevelLayout {
+    Picture picture;
+    bool outro = false;
+    std::vector<LevelPoint> starts;
+    std::vector<LevelPoint> doors;
+    std::vector<LevelPoint> zombies;
+    std::vector<LevelPoint> collectables;
+};
+
+constexpr std::uint32_t kLevelGround = 0xFFFFFFFFu;
+constexpr std::uint32_t kLevelBlood = 0xFFFF0000u;
+constexpr std::uint32_t kLevelZombie = 0xFF00FF00u;
+constexpr std::uint32_t kLevelCollectable = 0xFF00FFFFu;
+constexpr std::uint32_t kLevelStart = 0xFF0000FFu;
+constexpr std::uint32_t kLevelDoor = 0xFFFF00FFu;
+constexpr std::uint32_t kLevelEmpty = 0xFF000000u;
+
+// Reads a level source and paints its 256 x 256 picture. Lines:
+//   outro                              a closing scene: no start or door needed
+//   MATERIAL rect X Y W H              MATERIAL is ground, blood or empty
+//   MATERIAL line X1 Y1 X2 Y2 [T]      a line T pixels thick (downwards)
+//   MATERIAL disc CX CY R
+//   MATERIAL text X Y SCALE WORDS      letters of the pixel font
+//   start X Y | door X Y | zombie X Y | collect X Y
+// Markers are painted last, over every shape. Checks that a playable level
+// has one start and one door with room for the body and the door, and that
+// every zombie stands above ground.
+LevelLayout readLevel(const std::string &fileName, const std::string &content);
