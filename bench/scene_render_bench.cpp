@@ -74,4 +74,16 @@ void BM_MemcpyScreen(benchmark::State &state)
 }
 BENCHMARK(BM_MemcpyScreen)->Unit(benchmark::kMicrosecond);
 
+// The same view with no cells at all: the cost of enlarging alone.
+void BM_RenderEmptyGrid(benchmark::State &state)
+{
+    RenderScene scene;
+    scene.grid.clear();
+    for (auto _ : state) {
+        render(scene.grid, true);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_RenderEmptyGrid)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -22,10 +22,10 @@ constexpr std::uint8_t kTwoGapAlpha = 80;
 // The overlay of columns [first, first + count) of world row y. The result
 // equals computing each column three ahead of drawing it: feathering only
 // ever reaches back into the gap before a blood cell, never before first.
-void computeRowOverlay(CellGrid &grid, int y, int first, int count, bool featherFlag)
+void computeRowOverlay(CellGrid &grid, const CellKindLookup &kinds, int y, int first, int count,
+                       bool featherFlag)
 {
     std::uint8_t *overlay = columnOverlay.data();
-    const CellKindLookup kinds;
     // Inside the grid a row of slots is contiguous; elsewhere go through the
     // clamped accessor.
     const bool inside = y >= 0 && y < grid.height() && first + count <= grid.width();
@@ -34,13 +34,33 @@ void computeRowOverlay(CellGrid &grid, int y, int first, int count, bool feather
     int m = first;
     const int end = first + count;
     while (m < end) {
-        // Most of a view is open air: skip four empty slots at a time.
-        if (inside && m + 4 <= end && (row[m] == nullptr && row[m + 1] == nullptr) &&
-            (row[m + 2] == nullptr && row[m + 3] == nullptr)) {
-            std::memset(overlay + m, 0, 4);
-            run += 4;
-            m += 4;
-            continue;
+        // Four columns at a time through open air, ground and the inside of
+        // pools, which make up most of a view.
+        if (inside && m + 4 <= end) {
+            const Cell *c0 = row[m].get();
+            const Cell *c1 = row[m + 1].get();
+            const Cell *c2 = row[m + 2].get();
+            const Cell *c3 = row[m + 3].get();
+            std::uint8_t same = 0;
+            bool uniform = false;
+            if ((c0 == nullptr) & (c1 == nullptr) & (c2 == nullptr) & (c3 == nullptr)) {
+                run += 4;
+                uniform = true;
+            } else if (kinds.isSolid(c0) & kinds.isSolid(c1) & kinds.isSolid(c2) & kinds.isSolid(c3)) {
+                same = kGroundAlpha;
+                run = 0;
+                uniform = true;
+            } else if ((kinds.isBlood(c0) & kinds.isBlood(c1) & kinds.isBlood(c2) & kinds.isBlood(c3)) &&
+                       (!featherFlag || run == 0 || run > 2)) {
+                same = kBloodAlpha;
+                run = 0;
+                uniform = true;
+            }
+            if (uniform) {
+                std::memset(overlay + m, same, 4);
+                m += 4;
+                continue;
+            }
         }
         const Cell *cell = inside ? row[m].get() : grid.cellAt(m, y);
         overlay[m] = 0;
@@ -171,8 +191,9 @@ void render(CellGrid &grid, bool featherFlag)
     const std::uint32_t ground = groundColor;
     const std::size_t screenRowBytes = static_cast<std::size_t>(std::max(columns, 0) * scale) * 4;
 
+    const CellKindLookup kinds;
     for (int i = 0; i < rows; ++i) {
-        computeRowOverlay(grid, camera.y + i, first, computed, featherFlag);
+        computeRowOverlay(grid, kinds, camera.y + i, first, computed, featherFlag);
         const auto *source = reinterpret_cast<const std::uint32_t *>(static_cast<const std::uint8_t *>(world->pixels) +
                                                                      i * world->pitch);
         auto *subRow0 = static_cast<std::uint8_t *>(screen->pixels) + static_cast<std::size_t>(i * scale) * screen->pitch;

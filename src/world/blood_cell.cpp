@@ -7,16 +7,25 @@
 #include <cstdlib>
 #include <utility>
 
-BloodCell::BloodCell(CellGrid *grid, int x, int y) : x_(x), y_(y), grid_(grid) {}
+BloodCell::BloodCell(CellGrid *grid, int x, int y)
+    : grid_(grid), x_(static_cast<std::int16_t>(x)), y_(static_cast<std::int16_t>(y))
+{
+}
 
 void BloodCell::moveTo(int nx, int ny)
 {
+    moveWithin(&grid_->slot(x_, y_), &grid_->slot(nx, ny), nx, ny);
+}
+
+BloodCell::Slot *BloodCell::moveWithin(Slot *from, Slot *to, int nx, int ny)
+{
     // A move is a swap: the target is empty, so no cell is ever overwritten.
-    std::swap(grid_->slot(x_, y_), grid_->slot(nx, ny));
-    x_ = nx;
-    y_ = ny;
+    std::swap(*from, *to);
+    x_ = static_cast<std::int16_t>(nx);
+    y_ = static_cast<std::int16_t>(ny);
     gridSimulation.dirtyRect.include(nx, ny);
     asleep_ = false;
+    return to;
 }
 
 void BloodCell::update(bool force)
@@ -31,20 +40,26 @@ void BloodCell::update(bool force)
     if (state_ == Resting && restCount_ > 50) {
         asleep_ = true;
     }
-    CellGrid &grid = *grid_;
-    const int width = grid.width();
-    const int height = grid.height();
+    const int width = grid_->width();
+    const int height = grid_->height();
     // Cells on the outermost columns and rows never move.
     if (x_ <= 0 || x_ >= width - 1 || y_ <= 0 || y_ >= height - 1) {
         return;
     }
-    const bool leftEmpty = grid.rawSlot(x_ - 1, y_) == nullptr;
-    const bool rightEmpty = grid.rawSlot(x_ + 1, y_) == nullptr;
-    restCount_ = state_ == Resting ? restCount_ + 1 : 0;
+    // Inside the interior every neighbour is in the slot store, so they are
+    // reached from this cell's own slot.
+    Slot *here = &grid_->rawSlot(x_, y_);
+    const bool leftEmpty = here[-1] == nullptr;
+    const bool rightEmpty = here[1] == nullptr;
+    if (state_ != Resting) {
+        restCount_ = 0;
+    } else if (restCount_ < 255) {
+        ++restCount_;
+    }
 
-    if (grid.rawSlot(x_, y_ + 1) == nullptr) {
+    if (here[width] == nullptr) {
         const bool wasFalling = state_ == Falling;
-        moveTo(x_, y_ + 1);
+        here = moveWithin(here, here + width, x_, y_ + 1);
         if (!wasFalling) {
             // The first step of a new fall only resets the speed.
             fallSpeed_ = 0.0f;
@@ -59,23 +74,24 @@ void BloodCell::update(bool force)
                 return;
             }
             const int r = std::rand() % 7;
-            const int tx = x_ + (r == 1 ? -1 : (r == 2 ? 1 : 0));
+            const int dx = r == 1 ? -1 : (r == 2 ? 1 : 0);
+            const int tx = x_ + dx;
             // The edge columns count as occupied, so a fall never leaves the
             // interior and never wraps into the next row.
-            if (tx > 0 && tx < width - 1 && grid.rawSlot(tx, y_ + 1) == nullptr) {
-                moveTo(tx, y_ + 1);
+            if (tx > 0 && tx < width - 1 && here[width + dx] == nullptr) {
+                here = moveWithin(here, here + width + dx, tx, y_ + 1);
             }
         }
         return;
     }
     // Down-right is always tried before down-left.
-    if (grid.rawSlot(x_ + 1, y_ + 1) == nullptr) {
-        moveTo(x_ + 1, y_ + 1);
+    if (here[width + 1] == nullptr) {
+        moveWithin(here, here + width + 1, x_ + 1, y_ + 1);
         state_ = Falling;
         return;
     }
-    if (grid.rawSlot(x_ - 1, y_ + 1) == nullptr) {
-        moveTo(x_ - 1, y_ + 1);
+    if (here[width - 1] == nullptr) {
+        moveWithin(here, here + width - 1, x_ - 1, y_ + 1);
         state_ = Falling;
         return;
     }
@@ -83,7 +99,7 @@ void BloodCell::update(bool force)
     if (rightEmpty && !leftEmpty) {
         drift_ += 0.9f * 1.0f;
         if (std::fabs(drift_) >= 1.0f) {
-            moveTo(x_ + 1, y_);
+            moveWithin(here, here + 1, x_ + 1, y_);
             drift_ -= 1.0f;
         }
         state_ = Flowing;
@@ -92,7 +108,7 @@ void BloodCell::update(bool force)
     if (leftEmpty && !rightEmpty) {
         drift_ -= 0.9f * 1.0f;
         if (std::fabs(drift_) >= 1.0f) {
-            moveTo(x_ - 1, y_);
+            moveWithin(here, here - 1, x_ - 1, y_);
             drift_ += 1.0f;
         }
         state_ = Flowing;

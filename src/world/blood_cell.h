@@ -5,6 +5,8 @@
 #include "world/cell.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 
 class CellGrid;
 
@@ -33,13 +35,21 @@ public:
     bool asleep() const { return asleep_; }
 
 private:
-    float drift_ = 0.0f;  // sideways flow accumulator
-    int frameStamp_ = 0;  // simulation step of the last update that ran
-    int x_ = 0;
-    int y_ = 0;
+    using Slot = std::unique_ptr<Cell>;
+    // moveTo between two slots already found; returns the new slot.
+    Slot *moveWithin(Slot *from, Slot *to, int nx, int ny);
+
+    // Laid out small and hot fields first: sweeps read tens of thousands of
+    // cells per step.
     CellGrid *grid_ = nullptr;  // not owned
-    int state_ = Falling;
-    int restCount_ = 0;  // consecutive updates begun in Resting
+    int frameStamp_ = 0;        // simulation step of the last update that ran
+    float drift_ = 0.0f;        // sideways flow accumulator
+    float fallSpeed_ = 0.0f;    // grows by 0.125 per step while falling
+    std::int16_t x_ = 0;
+    std::int16_t y_ = 0;
+    // Consecutive updates begun in Resting; only compared with 50, so it
+    // stops counting at 255.
+    std::uint8_t restCount_ = 0;
+    std::uint8_t state_ = Falling;
     bool asleep_ = false;
-    float fallSpeed_ = 0.0f;  // grows by 0.125 per step while falling
 };

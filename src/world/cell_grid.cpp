@@ -1,18 +1,19 @@
 #include "world/cell_grid.h"
 
+#include "gfx/surface.h"
 #include "world/blood_cell.h"
 #include "world/cell_pool.h"
 #include "world/grid_simulation.h"
 #include "world/level_markers.h"
 #include "world/solid_cell.h"
 
-#include <SDL.h>
 #include <SDL_image.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -30,16 +31,20 @@ enum class PictureCell : char { None, Ground, Blood, Zombie, Collectable };
 // The picture in a fixed 32-bit 0x00RRGGBB layout, whatever the file held and
 // whether or not a window is open. Converting drops the picture's own alpha
 // and colour key, so every pixel keeps its stored colour.
-SDL_Surface *convertPicture(SDL_Surface *loaded)
+SurfacePtr convertPicture(SDL_Surface *loaded)
 {
-    SDL_Surface *format = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0);
+    const SurfacePtr format(SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));
     if (format == nullptr) {
-        return nullptr;
+        return SurfacePtr();
     }
-    SDL_Surface *converted = SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE);
-    SDL_FreeSurface(format);
-    return converted;
+    return SurfacePtr(SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE));
 }
+
+// How many columns ahead a sweep fetches cells into the cache.
+constexpr int kPrefetchDistance = 8;
+
+// Cells keep their position in 16 bits; the world is 256 x 256.
+constexpr int kMaxGridSide = 4096;
 
 // Updates the cell of a slot. Pooled cells skip the virtual call: ground
 // does nothing, and blood runs its rules directly.
@@ -55,7 +60,7 @@ inline void updateCell(Cell *cell, bool force, const CellKindLookup &kinds)
 }  // namespace
 
 CellGrid::CellGrid(int width, int height)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)),
+    : width_(std::clamp(width, 1, kMaxGridSide)), height_(std::clamp(height, 1, kMaxGridSide)),
       slots_(static_cast<std::size_t>((width_ + 1) * (height_ + 1) + 1))
 {
 }
@@ -71,13 +76,14 @@ void CellGrid::clear()
 
 bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *listener)
 {
-    SDL_Surface *loaded = IMG_Load(path.c_str());
+    SurfacePtr loaded(IMG_Load(path.c_str()));
     if (loaded == nullptr) {
         std::fprintf(stderr, "%s: cannot load level picture: %s\n", path.c_str(), SDL_GetError());
         return false;
     }
-    SDL_Surface *picture = convertPicture(loaded);
-    SDL_FreeSurface(loaded);
+    const SurfacePtr converted = convertPicture(loaded.get());
+    loaded.reset();
+    SDL_Surface *picture = converted.get();
     if (picture == nullptr) {
         std::fprintf(stderr, "%s: cannot convert level picture: %s\n", path.c_str(), SDL_GetError());
         return false;
@@ -150,7 +156,6 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
     if (SDL_MUSTLOCK(picture)) {
         SDL_UnlockSurface(picture);
     }
-    SDL_FreeSurface(picture);
     return true;
 }
 
@@ -179,6 +184,10 @@ void CellGrid::dirtySweep()
     for (int y = box.maxY; y >= box.minY; --y) {
         std::unique_ptr<Cell> *row = &slots_[static_cast<std::size_t>(y * width_)];
         for (int x = box.maxX; x >= box.minX; --x) {
+            // Fetch the cell a few columns ahead while this one runs.
+            if (x >= kPrefetchDistance) {
+                __builtin_prefetch(row[x - kPrefetchDistance].get());
+            }
             if (Cell *cell = row[x].get()) {
                 updateCell(cell, false, kinds);
             }
@@ -199,6 +208,9 @@ void CellGrid::fullSweep(int sweepStartHint)
         // The direction alternates at random so that flows have no bias.
         if (std::rand() % 2 != 0) {
             for (int x = 0; x < width_; ++x) {
+                if (x + kPrefetchDistance < width_) {
+                    __builtin_prefetch(row[x + kPrefetchDistance].get());
+                }
                 if (Cell *cell = row[x].get()) {
                     updateCell(cell, true, kinds);
                 } else {
@@ -208,6 +220,9 @@ void CellGrid::fullSweep(int sweepStartHint)
         } else {
             // Right to left stops before column 0.
             for (int x = width_ - 1; x >= 1; --x) {
+                if (x >= kPrefetchDistance) {
+                    __builtin_prefetch(row[x - kPrefetchDistance].get());
+                }
                 if (Cell *cell = row[x].get()) {
                     updateCell(cell, true, kinds);
                 } else {
@@ -229,6 +244,10 @@ void CellGrid::fullSweep(int sweepStartHint)
 
 void CellGrid::placeBlood(int x, int y)
 {
+    // The cell is told the clamped position it really has; outside the
+    // grid's interior it never moves.
+    x = std::clamp(x, 0, width_);
+    y = std::clamp(y, 0, height_);
     std::unique_ptr<Cell> &target = slot(x, y);
     if (target == nullptr) {
         target = std::make_unique<BloodCell>(this, x, y);

@@ -17,10 +17,19 @@ struct DirtyRect {
     void reset();
     void include(int x, int y)
     {
-        minX = x < minX ? x : minX;
-        maxX = x > maxX ? x : maxX;
-        minY = y < minY ? y : minY;
-        maxY = y > maxY ? y : maxY;
+        // Most moves land inside the box already: store only what grows.
+        if (x < minX) {
+            minX = x;
+        }
+        if (x > maxX) {
+            maxX = x;
+        }
+        if (y < minY) {
+            minY = y;
+        }
+        if (y > maxY) {
+            maxY = y;
+        }
     }
 };
 

@@ -1,0 +1,76 @@
+#include "core/collectables.h"
+#include "core/exit_door.h"
+
+#include "play_world.h"
+
+namespace {
+
+class Collectables : public PlayWorld {};
+
+}  // namespace
+
+TEST_F(Collectables, taken_strictly_within_ten_pixels_inside_the_widened_window)
+{
+    camera = Rect{50, 50, 64, 48};  // window x in [45, 119), y in [43, 105)
+    const Vec2 centre(100.0f, 100.0f);
+    collectables = {Vec2(109.99f, 100.0f), Vec2(110.0f, 100.0f), Vec2(100.0f, 90.0f), Vec2(93.0f, 93.0f)};
+    updateCollectables(centre);
+    // The last one moved into the first freed slot and was examined again.
+    EXPECT_EQ(collectables, (std::vector<Vec2>{Vec2(100.0f, 90.0f), Vec2(110.0f, 100.0f)}));
+
+    for (Vec2 c : {Vec2(44.9f, 60.0f), Vec2(119.0f, 60.0f), Vec2(60.0f, 42.9f), Vec2(60.0f, 105.0f)}) {
+        collectables = {c};
+        updateCollectables(c);  // standing on it
+        EXPECT_EQ(collectables.size(), 1u) << c.x << "," << c.y;
+    }
+    for (Vec2 c : {Vec2(45.0f, 60.0f), Vec2(118.9f, 60.0f), Vec2(60.0f, 43.0f), Vec2(60.0f, 104.9f)}) {
+        collectables = {c};
+        updateCollectables(c);
+        EXPECT_TRUE(collectables.empty()) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(Collectables, all_bob_together_up_two_three_two_then_rest)
+{
+    video.collectableImage = picture(3, 3, 0xFFD700);
+    camera = Rect{0, 0, 64, 48};
+    collectables = {Vec2(20.5f, 20.9f), Vec2(40.0f, 30.0f)};
+    const int lift[] = {0, 2, 3, 2, 0, 0, 0, 2};  // one phase per 100 ms and a bit
+    for (int phase = 0; phase < 8; ++phase) {
+        for (int waited : {0, 100}) {  // exactly 100 ms changes nothing yet
+            gameclock::advance(static_cast<std::uint32_t>(waited));
+            SDL_FillRect(video.world.get(), nullptr, 0);
+            updateCollectables(Vec2(500.0f, 500.0f));
+            // 3 x 3 pictures centred on (20, 20) and (40, 30).
+            EXPECT_EQ(rgb(20, 18 - lift[phase]), 0xFFD700u) << phase;
+            EXPECT_EQ(rgb(20, 21 - lift[phase]), 0u) << phase;
+            EXPECT_EQ(rgb(40, 28 - lift[phase]), 0xFFD700u) << phase;
+        }
+        gameclock::advance(1);
+    }
+}
+
+TEST_F(Collectables, door_opens_when_none_is_left_and_is_left_through_its_rectangle)
+{
+    addAnimation("door_closed", Rect{0, 0, 13, 21});
+    addAnimation("door_open", Rect{13, 0, 13, 21});
+    Sprite door;
+    door.play("door_closed");
+    doorRect = Rect{100, 200, 13, 21};
+    bool doorOpen = false;
+    collectables = {Vec2(5.0f, 5.0f)};
+    EXPECT_FALSE(updateExitDoor(doorOpen, &door, Vec2(105.0f, 210.0f)));
+    EXPECT_FALSE(doorOpen);
+    EXPECT_EQ(door.animation()->name, "door_closed");
+
+    // As in the first frame of a level without collectables.
+    clearCollectables();
+    EXPECT_FALSE(updateExitDoor(doorOpen, &door, Vec2(0.0f, 0.0f)));
+    EXPECT_TRUE(doorOpen);
+    EXPECT_EQ(door.animation()->name, "door_open");
+    EXPECT_TRUE(updateExitDoor(doorOpen, &door, Vec2(100.0f, 200.0f)));
+    EXPECT_TRUE(updateExitDoor(doorOpen, nullptr, Vec2(112.99f, 220.99f)));
+    EXPECT_FALSE(updateExitDoor(doorOpen, &door, Vec2(113.0f, 210.0f)));
+    EXPECT_FALSE(updateExitDoor(doorOpen, &door, Vec2(105.0f, 221.0f)));
+    EXPECT_FALSE(updateExitDoor(doorOpen, &door, Vec2(99.99f, 199.99f)));
+}

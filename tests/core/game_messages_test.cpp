@@ -1,0 +1,93 @@
+#include "core/game_messages.h"
+
+#include "play_world.h"
+
+namespace {
+
+// Messages with a 4 x 4 sprite drawn at (10, 10).
+class GameMessages : public PlayWorld {
+protected:
+    void SetUp() override
+    {
+        PlayWorld::SetUp();
+        addAnimation("idle", Rect{0, 0, 4, 4});
+        addAnimation("wave", Rect{0, 0, 4, 4});
+        signPicture = picture(4, 4, 0x22CC44);
+    }
+    void TearDown() override
+    {
+        messages.clear();
+        PlayWorld::TearDown();
+    }
+    GameMessage &addMessage(float radius)
+    {
+        auto message = std::make_unique<GameMessage>();
+        message->position = Vec2(100.0f, 100.0f);
+        message->radius = radius;
+        message->animationName = "idle";
+        message->sprite = std::make_unique<Sprite>();
+        message->sprite->setImage(signPicture.get());
+        message->sprite->setTopLeft(10, 10);
+        messages.push_back(std::move(message));
+        return *messages.back();
+    }
+    bool drawnFrame(Vec2 point)
+    {
+        SDL_FillRect(video.world.get(), nullptr, 0);
+        updateGameMessages(messages, point);
+        return rgb(11, 11) == 0x22CC44;
+    }
+    static std::string playing(const GameMessage &m)
+    {
+        return m.sprite->animation() == nullptr ? std::string() : m.sprite->animation()->name;
+    }
+
+    SurfacePtr signPicture;
+    std::vector<std::unique_ptr<GameMessage>> messages;
+};
+
+}  // namespace
+
+TEST_F(GameMessages, shown_strictly_inside_the_radius_never_with_radius_zero)
+{
+    GameMessage &message = addMessage(10.0f);
+    EXPECT_FALSE(drawnFrame(Vec2(110.0f, 100.0f)));
+    EXPECT_EQ(playing(message), "");
+    EXPECT_TRUE(drawnFrame(Vec2(109.0f, 100.0f)));
+    EXPECT_TRUE(message.shown);
+    EXPECT_EQ(playing(message), "idle");
+    EXPECT_FALSE(drawnFrame(Vec2(110.0f, 100.0f)));
+    EXPECT_FALSE(message.shown);
+
+    messages.clear();
+    GameMessage &zero = addMessage(0.0f);
+    EXPECT_FALSE(drawnFrame(Vec2(100.0f, 100.0f)));
+    EXPECT_FALSE(zero.shown);
+}
+
+TEST_F(GameMessages, timed_switch_happens_once_after_the_delay_wherever_the_player_is)
+{
+    GameMessage &message = addMessage(10.0f);
+    message.Timed = true;
+    message.HowLong = 5000;
+    message.TimedEvent = "wave";
+    gameclock::advance(5000);
+    EXPECT_FALSE(drawnFrame(Vec2(200.0f, 200.0f)));
+    EXPECT_EQ(message.animationName, "idle");
+    gameclock::advance(1);
+    drawnFrame(Vec2(200.0f, 200.0f));
+    EXPECT_FALSE(message.Timed);
+    EXPECT_EQ(message.animationName, "wave");
+    EXPECT_EQ(playing(message), "wave");
+
+    message.TimedEvent = "idle";
+    gameclock::advance(10000);
+    EXPECT_TRUE(drawnFrame(Vec2(100.0f, 100.0f)));
+    EXPECT_EQ(playing(message), "wave");
+
+    // A message without a sprite does nothing at all.
+    message.sprite.reset();
+    message.Timed = true;
+    drawnFrame(Vec2(100.0f, 100.0f));
+    EXPECT_TRUE(message.Timed);
+}

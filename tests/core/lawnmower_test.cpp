@@ -1,0 +1,93 @@
+#include "core/lawnmower.h"
+#include "core/player_drawing.h"
+#include "world/player.h"
+
+#include "play_world.h"
+
+#include <set>
+
+namespace {
+
+// The player at (20, 20) aiming right: centre (22, 26.5), hand (28.5, 26.5).
+class Lawnmower : public PlayWorld {
+protected:
+    void SetUp() override
+    {
+        PlayWorld::SetUp();
+        mowerPicture = picture(11, 8, 0x808080);
+        mower.setImage(mowerPicture.get());
+        mower.setPivot(5, 4);
+        player.setPosition(Vec2(20.0f, 20.0f));
+        player.setAimAngle(0.0f);
+    }
+    // How many numbers one drawing takes from the float generator.
+    int drawsAt(float throttle)
+    {
+        player.setThrottle(throttle);
+        seedRandom(7);
+        drawLawnmower(player, mower);
+        const double next = randomUnit();
+        seedRandom(7);
+        for (int n = 0; n < 4; ++n)
+            if (randomUnit() == next)
+                return n;
+        return -1;
+    }
+    // The world point the pivot was put on.
+    Vec2 pivotPoint() const
+    {
+        const RotationState *r = mower.rotation();
+        return Vec2(mower.bounds().x + static_cast<int>(r->pivot.x + 0.5f),
+                    mower.bounds().y + static_cast<int>(r->pivot.y + 0.5f));
+    }
+
+    SurfacePtr mowerPicture;
+    Sprite mower;
+    Player player;
+};
+
+}  // namespace
+
+TEST_F(Lawnmower, shakes_above_one_tenth_throttle_and_jitters_above_one_half)
+{
+    EXPECT_EQ(drawsAt(0.1f), 0);
+    EXPECT_EQ(pivotPoint(), Vec2(28.0f, 26.0f));  // the steady hand
+    EXPECT_EQ(drawsAt(0.1001f), 1);
+    EXPECT_EQ(drawsAt(0.5f), 1);
+    EXPECT_EQ(drawsAt(0.5001f), 2);
+    // At full throttle 5.2 to 7.8 pixels out along the arm.
+    std::set<float> columns;
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        seedRandom(seed);
+        drawLawnmower(player, mower);
+        columns.insert(pivotPoint().x);
+        EXPECT_TRUE(pivotPoint().x >= 27.0f && pivotPoint().x <= 29.0f && pivotPoint().y == 26.0f);
+    }
+    EXPECT_GE(columns.size(), 2u);
+    EXPECT_EQ(player.handPoint(), Vec2(28.5f, 26.5f));
+}
+
+TEST_F(Lawnmower, player_is_drawn_rear_arm_body_front_arm)
+{
+    constexpr std::uint32_t rear = 0xAC8680, front = 0xECB7AE, body = 0x3050A0;
+    drawPlayer(player, nullptr);
+    // The rear arm hangs down 5 pixels at most, the front one reaches 4 for the hand.
+    EXPECT_TRUE(rgb(22, 26) == front && rgb(25, 26) == front && rgb(26, 26) == 0u);
+    EXPECT_TRUE(rgb(22, 27) == rear && rgb(22, 30) == rear && rgb(22, 31) == 0u);
+
+    SDL_FillRect(video.world.get(), nullptr, 0);
+    SurfacePtr bodyPicture = picture(4, 13, body);
+    Sprite sprite;
+    sprite.setImage(bodyPicture.get());
+    player.update();
+    addAnimation(player.animationName(), Rect{0, 0, 4, 13});
+    drawPlayer(player, &sprite);
+    ASSERT_NE(sprite.animation(), nullptr);
+    EXPECT_EQ(sprite.animation()->name, player.animationName());
+    const Vec2 p = player.position();
+    EXPECT_TRUE(sprite.bounds().x == static_cast<int>(p.x) && sprite.bounds().y == static_cast<int>(p.y));
+    const int cx = static_cast<int>(player.centre().x);
+    const int cy = static_cast<int>(player.centre().y);
+    EXPECT_EQ(rgb(cx, cy + 1), body);  // over the rear arm
+    EXPECT_EQ(rgb(cx + 1, cy), front);
+}
