@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes through the XML scanner, the element tree, the child
 // reader and every record read from a data file, each record also written
 // back into a tree and read again.
+#include "core/level_list.h"
 #include "formats/animation_library.h"
+#include "formats/level_description.h"
 #include "formats/settings.h"
 #include "xml/color.h"
 #include "xml/load_xml_file.h"
@@ -42,6 +44,23 @@ void readSettings(XmlNode *root)
     limitSettings(settings, "settings.xml");
 }
 
+// Message pictures are file names taken from the input: they are emptied
+// first so that the fuzzer never opens files of its choosing.
+void readLevelDescription(XmlNode *root)
+{
+    if (root != nullptr) {
+        for (int i = 0; i < root->childCount(); ++i) {
+            XmlNode *message = root->child(i);
+            for (int j = 0; message->name() == "GameMessage" && j < message->childCount(); ++j) {
+                if (message->child(j)->name() == "Image") {
+                    message->child(j)->setText("");
+                }
+            }
+        }
+    }
+    readRecord<LevelDescription>(root);
+}
+
 using RecordReader = void (*)(XmlNode *);
 
 // Every record type the game reads from a data file; new formats join here.
@@ -51,6 +70,8 @@ const RecordReader recordReaders[] = {
     readRecord<Animation>,
     readRecord<Rect>,
     readRecord<Color>,
+    readRecord<LevelList>,
+    readLevelDescription,
 };
 
 // Looks up every child of every element by name with diagnostics on, walking

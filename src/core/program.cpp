@@ -1,5 +1,6 @@
 #include "core/program.h"
 
+#include "core/content_location.h"
 #include "core/game.h"
 #include "core/input_manager.h"
 #include "core/joystick_device.h"
@@ -28,6 +29,9 @@ struct SdlSession {
 
 int runProgram()
 {
+    if (!enterContentDirectory()) {
+        return 1;
+    }
     SdlSession session;
     if (!startUp()) {
         return 1;

@@ -1,0 +1,94 @@
+#include "core/content_location.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <system_error>
+
+#ifndef GORLAK_INSTALL_PREFIX
+#define GORLAK_INSTALL_PREFIX ""
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char *kSharedContent = "share/gorlak-zombies";
+
+void addCandidate(std::vector<fs::path> &candidates, const fs::path &directory)
+{
+    std::error_code error;
+    fs::path normal = fs::weakly_canonical(directory, error);
+    if (error) {
+        normal = directory.lexically_normal();
+    }
+    if (std::find(candidates.begin(), candidates.end(), normal) == candidates.end()) {
+        candidates.push_back(normal);
+    }
+}
+
+}  // namespace
+
+bool holdsContent(const fs::path &directory)
+{
+    std::error_code error;
+    return fs::is_regular_file(directory / "settings.xml", error) &&
+           fs::is_regular_file(directory / "data" / "levels.xml", error);
+}
+
+std::vector<fs::path> contentCandidates(const fs::path &workingDirectory, const fs::path &executable,
+                                        const fs::path &installPrefix)
+{
+    std::vector<fs::path> candidates;
+    addCandidate(candidates, workingDirectory);
+    if (!executable.empty()) {
+        const fs::path beside = executable.parent_path();
+        addCandidate(candidates, beside);
+        addCandidate(candidates, beside.parent_path());
+        addCandidate(candidates, beside.parent_path() / kSharedContent);
+    }
+    if (!installPrefix.empty()) {
+        addCandidate(candidates, installPrefix / kSharedContent);
+    }
+    return candidates;
+}
+
+std::optional<fs::path> findContent(const std::vector<fs::path> &candidates)
+{
+    for (const fs::path &candidate : candidates) {
+        if (holdsContent(candidate)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+bool enterContentDirectory(const std::vector<fs::path> &candidates)
+{
+    const std::optional<fs::path> found = findContent(candidates);
+    std::error_code error;
+    if (found.has_value()) {
+        fs::current_path(*found, error);
+        if (!error) {
+            return true;
+        }
+    }
+    std::string places;
+    for (const fs::path &candidate : candidates) {
+        places += (places.empty() ? "" : ", ") + candidate.string();
+    }
+    std::fprintf(stderr, "no game content (settings.xml and data/levels.xml) found; looked in: %s\n",
+                 places.c_str());
+    return false;
+}
+
+bool enterContentDirectory()
+{
+    std::error_code error;
+    const fs::path working = fs::current_path(error);
+    // Linux names the running executable here; elsewhere only the working
+    // directory and the install prefix are looked at.
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return enterContentDirectory(contentCandidates(working, error ? fs::path() : executable,
+                                                   fs::path(GORLAK_INSTALL_PREFIX)));
+}

@@ -1,0 +1,93 @@
+// gorlak_screenshot CONTENT_DIR LEVEL_FILE FRAMES OUT.png: starts the game
+// without a window, loads one level, plays FRAMES frames with no input on a
+// steady 33 ms clock and writes the screen as a PNG. Same level and frame
+// count, same picture.
+#include "content/png_writer.h"
+#include "core/game.h"
+#include "core/startup.h"
+#include "gfx/video.h"
+#include "world/clock.h"
+#include "world/random.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <string>
+
+namespace {
+
+// The screen surface as a Picture, whatever its pixel layout.
+Picture capture(SDL_Surface *screen)
+{
+    Picture picture(screen->w, screen->h);
+    SDL_LockSurface(screen);
+    const int bytes = screen->format->BytesPerPixel;
+    for (int y = 0; y < screen->h; ++y) {
+        const auto *row = static_cast<const std::uint8_t *>(screen->pixels) + y * screen->pitch;
+        for (int x = 0; x < screen->w; ++x) {
+            std::uint32_t raw = 0;
+            std::memcpy(&raw, row + x * bytes, static_cast<std::size_t>(bytes));
+            std::uint8_t r = 0, g = 0, b = 0;
+            SDL_GetRGB(raw, screen->format, &r, &g, &b);
+            picture.set(x, y, opaque((static_cast<std::uint32_t>(r) << 16) | (static_cast<std::uint32_t>(g) << 8) | b));
+        }
+    }
+    SDL_UnlockSurface(screen);
+    return picture;
+}
+
+int takeScreenshot(const std::string &level, int frames, const std::string &output)
+{
+    gameclock::drive(100000);
+    if (!startUp()) {
+        return 1;
+    }
+    seedRandom(1);
+    int status = 1;
+    {
+        Game game;
+        if (game.loadLevel(level)) {
+            for (int frame = 0; frame < frames; ++frame) {
+                gameclock::advance(33);
+                game.update();
+            }
+            const std::vector<std::uint8_t> png = encodePng(capture(video.screen));
+            std::ofstream file(output, std::ios::binary);
+            file.write(reinterpret_cast<const char *>(png.data()), static_cast<std::streamsize>(png.size()));
+            status = file ? 0 : 1;
+            if (status != 0) {
+                std::cerr << output << ": cannot write the picture\n";
+            }
+        }
+    }
+    releaseStartUpObjects();
+    SDL_Quit();
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 5) {
+        std::cerr << "usage: gorlak_screenshot CONTENT_DIR LEVEL_FILE FRAMES OUT.png\n";
+        return 2;
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    try {
+        const std::string output = std::filesystem::absolute(argv[4]).string();
+        std::filesystem::current_path(argv[1]);
+        return takeScreenshot(argv[2], std::max(0, std::atoi(argv[3])), output);
+    } catch (const std::exception &error) {
+        std::cerr << argv[1] << ": " << error.what() << '\n';
+        return 1;
+    }
+}
