@@ -1,18 +1,11 @@
 #include "core/program.h"
 
 #include "core/content_location.h"
-#include "core/game.h"
-#include "core/input_manager.h"
-#include "core/joystick_device.h"
+#include "core/game_session.h"
 #include "core/joystick_report.h"
-#include "core/level_list.h"
 #include "core/startup.h"
-#include "gfx/video.h"
 
 #include <SDL.h>
-
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -32,33 +25,28 @@ int runProgram()
     if (!enterContentDirectory()) {
         return 1;
     }
-    SdlSession session;
+    SdlSession sdl;
     if (!startUp()) {
         return 1;
     }
-    Game game;
-    LevelList levelList;
-    if (!loadLevelList(levelList) || !levelList.hasPlayableLevel()) {
-        std::fprintf(stderr, "%s: no level to play\n", kLevelListFile);
+    GameSession session;
+    if (!session.loadLevels()) {
         return 1;
     }
     const int joystickIndex = openJoystick();
-    InputManager input;
     if (joystickIndex >= 0) {
-        input.addDevice(joystickIndex, std::make_unique<JoystickDevice>(&game.player));
+        session.addJoystick(joystickIndex);
     }
-    game.setInput(&input);
 
-    if (!game.loadLevel(levelList.nextPlayable())) {
+    if (!session.loadNextLevel()) {
         return 1;
     }
-    while (game.running) {
-        game.update();
-        if (game.levelFinished && !game.loadLevel(levelList.nextPlayable())) {
+    while (session.running()) {
+        if (!session.runFrame()) {
             return 1;
         }
         // Sleep until the next frame is due instead of spinning on the clock.
-        SDL_Delay(game.msUntilNextFrame());
+        SDL_Delay(session.game.msUntilNextFrame());
     }
     return 0;
 }

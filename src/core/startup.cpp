@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "core/collectables.h"
 #include "formats/animation_library.h"
 #include "formats/settings.h"
 #include "gfx/door_sprite.h"
@@ -52,6 +53,8 @@ bool startUp()
 
 void releaseStartUpObjects()
 {
+    // The shared collectable sprite points at the collectable picture freed below.
+    resetCollectableSprite();
     resetDoorSprite();
     clearPictureCache();
     animationLibrary().clear();

@@ -15,6 +15,6 @@ bool initVideo(int width, int height, const std::string &caption, int pixelSize,
 // been written to standard error.
 bool startUp();
 
-// Frees what start-up made: the door sprite, the shared pictures, the
-// animations and the surfaces.
+// Frees what start-up made: the door and collectable sprites, the shared
+// pictures, the animations and the surfaces.
 void releaseStartUpObjects();
