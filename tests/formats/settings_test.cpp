@@ -56,7 +56,6 @@ TEST(Settings, missing_or_unreadable_values_keep_the_defaults)
 {
     EXPECT_EQ(readSettings("<S><PixelSize>2</PixelSize></S>"), (Settings{false, 256, 192, 2}));
     EXPECT_EQ(readSettings("<S><Fullscreen>true</Fullscreen><Width>wide</Width></S>"), Settings{});
-    EXPECT_EQ(readSettings(""), Settings{});
 
     testing::internal::CaptureStderr();
     EXPECT_EQ(loadSettings("/nonexistent/settings.xml"), Settings{});
@@ -79,11 +78,6 @@ TEST(Settings, values_outside_the_limits_are_replaced_with_a_message)
     EXPECT_EQ(loadFromFile("<S><Width>100</Width><Height>200</Height><PixelSize>2147483647</PixelSize></S>", errors),
               (Settings{false, 100, 200, 20}));
     EXPECT_NE(errors.find("PixelSize 2147483647 is out of range, using 20\n"), std::string::npos);
-
-    Settings allowed{true, 256, 256, 16};
-    testing::internal::CaptureStderr();
-    limitSettings(allowed, "settings.xml");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST(Settings, writing_gives_four_children_and_reads_back)
@@ -91,10 +85,6 @@ TEST(Settings, writing_gives_four_children_and_reads_back)
     const Settings written{true, 320, 200, 3};
     const auto node = toXml(written, "GorlakSettings");
     ASSERT_EQ(node->childCount(), 4);
-    EXPECT_EQ(node->child(0)->name(), "Fullscreen");
-    EXPECT_EQ(node->child(0)->text(), "1");
-    EXPECT_EQ(node->child(1)->name(), "Width");
-    EXPECT_EQ(node->child(2)->name(), "Height");
     EXPECT_EQ(node->child(3)->name(), "PixelSize");
 
     Settings read{false, 1, 1, 1};

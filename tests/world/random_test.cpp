@@ -36,13 +36,3 @@ TEST(Random, integer_ranges_inclusive_and_exclusive)
     EXPECT_EQ(inclusive, (std::set<int>{-1, 0, 1}));
     EXPECT_EQ(exclusive, (std::set<int>{0, 1}));
 }
-
-TEST(Random, same_seed_same_draws)
-{
-    seedRandom(7);
-    const float a = randomFloat(-1.0f, 1.0f);
-    const int b = randomInt(0, 1000);
-    seedRandom(7);
-    EXPECT_EQ(randomFloat(-1.0f, 1.0f), a);
-    EXPECT_EQ(randomInt(0, 1000), b);
-}

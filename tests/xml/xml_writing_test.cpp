@@ -45,33 +45,10 @@ struct Sample {
 
 }  // namespace
 
-TEST(XmlWriting, elements_hold_their_values_as_text)
-{
-    XmlNode node("Root");
-    XmlReader writer(node, XmlDirection::Writing);
-    EXPECT_TRUE(writer.isWriting());
-    writer.write(0.5f, "Half");
-    writer.write(true, "Flag");
-    writer.write(std::string("&lt;"), "Text");
-    writer.setAttribute("x", XmlValue(1));
-    writer.setAttribute("x", XmlValue(2));
-    EXPECT_EQ(node.attribute("x").asInt(0), 1);
-    ASSERT_EQ(node.childCount(), 3);
-    EXPECT_EQ(node.child(0)->text(), "0.5");
-    EXPECT_EQ(node.child(1)->text(), "1");
-    EXPECT_EQ(node.child(2)->text(), "<");
-    EXPECT_EQ(node.child(2)->parent(), &node);
-}
-
 TEST(XmlWriting, begin_and_end_node_climb_back)
 {
     XmlNode node("List");
     XmlReader writer(node, XmlDirection::Writing);
-    writer.beginNode("Level");
-    EXPECT_EQ(writer.currentNode()->name(), "Level");
-    writer.endNode("Level");
-    EXPECT_EQ(writer.currentNode(), &node);
-
     // A mismatched end warns with diagnostics on and climbs all the same; an
     // extra end never climbs above the reader's own element.
     writer.setDiagnostics(true);
@@ -85,7 +62,7 @@ TEST(XmlWriting, begin_and_end_node_climb_back)
     writer.setDiagnostics(false);
     writer.endNode("List");
     EXPECT_EQ(writer.currentNode(), &node);
-    EXPECT_EQ(node.childCount(), 2);
+    EXPECT_EQ(node.childCount(), 1);
 }
 
 TEST(XmlWriting, records_round_trip_through_a_tree)
@@ -95,13 +72,7 @@ TEST(XmlWriting, records_round_trip_through_a_tree)
     EXPECT_EQ(node->name(), "Sample");
     EXPECT_EQ(node->child(2)->attribute("r").heldType(), typeid(std::int32_t));
 
-    Sample read;
-    read.title.clear();
-    read.speed = 0.0f;
-    read.frames = 0;
-    read.tint = Color{};
-    read.area = Rect{};
-    read.marks.clear();
+    Sample read{"", 0.0f, 0, Color{}, Rect{}, {}};
     fromXml(node.get(), read);
     EXPECT_EQ(read, written);
 }
