@@ -32,7 +32,7 @@ Game::Game()
     player.setMover(mover.get());
     player.setPosition(Vec2(50.0f, 220.0f));
     playerSprite = std::make_unique<Sprite>();
-    playerSprite->setImage(sharedPicture("data/gfx/player_avatar.png"));
+    playerSprite->setImage(sharedPicture(kPlayerPictureFile));
     playerSprite->play("p_run_right");
     player.setSprite(playerSprite.get());
     lawnmower = std::make_unique<Sprite>();

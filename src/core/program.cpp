@@ -24,7 +24,14 @@ struct SdlSession {
     }
 };
 
+LoopHook loopHook = nullptr;
+
 }  // namespace
+
+void setLoopHook(LoopHook hook)
+{
+    loopHook = hook;
+}
 
 int runProgram()
 {
@@ -55,6 +62,9 @@ int runProgram()
         }
         // Sleep until the next frame is due instead of spinning on the clock.
         SDL_Delay(game.msUntilNextFrame());
+        if (loopHook != nullptr) {
+            loopHook(game);
+        }
     }
     return 0;
 }
