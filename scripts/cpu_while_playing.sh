@@ -26,7 +26,7 @@ start=$(date +%s%N)
 pid=$!
 window=""
 for _ in $(seq 300); do
-    window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1)
+    window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1 || true)
     [ -n "$window" ] && break
     sleep 0.1
 done
