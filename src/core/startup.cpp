@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include "core/collectables.h"
 #include "core/game.h"
 #include "formats/animation_library.h"
 #include "formats/settings.h"
@@ -58,6 +59,8 @@ bool startUp()
 
 void releaseStartUpObjects()
 {
+    // The collectables' sprite links to the collectable picture freed below.
+    resetCollectableSprite();
     resetDoorSprite();
     clearPictureCache();
     animationLibrary().clear();

@@ -16,5 +16,6 @@ bool initVideo(int width, int height, const std::string &caption, int pixelSize,
 bool startUp();
 
 // Frees what start-up made: the door sprite, the shared pictures, the
-// animations and the surfaces.
+// animations and the surfaces, and the collectables' sprite that links to
+// one of them.
 void releaseStartUpObjects();

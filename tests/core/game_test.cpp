@@ -1,4 +1,5 @@
 #include "core/collectables.h"
+#include "core/startup.h"
 #include "gfx/door_sprite.h"
 #include "gfx/scene_render.h"
 #include "gfx/video.h"
@@ -187,4 +188,22 @@ TEST_F(Game_, missing_level_content_is_an_error_naming_the_file)
     err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("nowhere.png"), std::string::npos) << err;
     std::filesystem::remove(dir);
+}
+
+TEST_F(Game_, a_second_start_up_in_one_process_draws_with_its_own_pictures)
+{
+    // Shutting down frees the collectable picture; the collectables' sprite
+    // must not keep drawing from it after the next start-up.
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    ASSERT_EQ(collectables.size(), 1u);
+    runFrame();
+    game.reset();
+    releaseStartUpObjects();
+    SDL_Quit();
+    ASSERT_TRUE(startUp());
+    game = std::make_unique<Game>();
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    ASSERT_EQ(collectables.size(), 1u);
+    runFrame();
+    EXPECT_TRUE(game->running);
 }
