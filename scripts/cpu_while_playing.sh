@@ -11,13 +11,19 @@ limit=${2:-10}
 game=${3:-$repo/build/gorlak_zombies}
 [ -x "$game" ] || { echo "build the game first (./play.sh or ./test.sh): $game"; exit 1; }
 
-display=:$((500 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it to descriptor 3, so
+# runs side by side never share a display.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.1; done
+display=:$(head -n1 "$display_file")
+rm -f "$display_file"
 pid=""
 trap '[ -n "$pid" ] && kill $pid 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$display
 for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start (display $display)"; exit 1; }
 
 cd "$repo"
 unset SDL_VIDEODRIVER

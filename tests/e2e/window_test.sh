@@ -13,9 +13,14 @@ ground=${4:-}
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null ||
     { echo "Xvfb, xdotool and ImageMagick are needed"; exit 1; }
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it to descriptor 3, so
+# runs side by side never share a display.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb=$!
+for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.1; done
+display=:$(head -n1 "$display_file")
+rm -f "$display_file"
 log=$(mktemp)
 pid=""
 cleanup() {
@@ -27,6 +32,7 @@ trap cleanup EXIT
 export DISPLAY=$display
 # Xvfb can be slow to start on a busy machine: wait up to 20 seconds.
 for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start (display $display)"; exit 1; }
 
 cd "$content" || exit 1
 unset SDL_VIDEODRIVER
