@@ -17,12 +17,15 @@
 #include "world/clock.h"
 #include "world/grid_player_mover.h"
 
+
 namespace {
 
 constexpr std::uint32_t kFrameMs = 33;
 constexpr std::uint32_t kLateFrameMs = 40;
 constexpr int kSuckerFirstRow = 128;
 constexpr int kSuckerLastRow = 167;
+    return static_cast<int>(std::clamp(value, -4096.0f, 4096.0f));
+}
 
 }  // namespace
 
@@ -127,9 +130,9 @@ void Game::updateCamera()
         if (d.lengthSquared() < 1.5f) {
             cameraPanning = false;
         }
-        followCamera(static_cast<int>(cameraPos.x), static_cast<int>(cameraPos.y), true);
+        followCamera(cameraCoordinate(cameraPos.x), cameraCoordinate(cameraPos.y), true);
     } else {
-        followCamera(static_cast<int>(player.position().x + 2.0f), static_cast<int>(player.position().y + 6.5f),
+        followCamera(cameraCoordinate(player.position().x + 2.0f), cameraCoordinate(player.position().y + 6.5f),
                      true);
     }
 }

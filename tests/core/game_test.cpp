@@ -207,3 +207,18 @@ TEST_F(Game_, a_second_start_up_in_one_process_draws_with_its_own_pictures)
     runFrame();
     EXPECT_TRUE(game->running);
 }
+
+TEST_F(Game_, a_pan_starting_far_outside_the_world_keeps_the_camera_inside)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    for (const float start : {-1.0e30f, 1.0e30f, std::nanf("")}) {
+        game->cameraPanning = true;
+        game->panSpeed = 1.0e30f;
+        game->cameraPos = Vec2(start, -start);
+        runFrame();
+        EXPECT_GE(camera.x, 0);
+        EXPECT_GE(camera.y, 0);
+        EXPECT_LE(camera.x + camera.w, 256);
+        EXPECT_LE(camera.y + camera.h, 256);
+    }
+}
