@@ -17,15 +17,12 @@
 #include "world/clock.h"
 #include "world/grid_player_mover.h"
 
-
 namespace {
 
 constexpr std::uint32_t kFrameMs = 33;
 constexpr std::uint32_t kLateFrameMs = 40;
 constexpr int kSuckerFirstRow = 128;
 constexpr int kSuckerLastRow = 167;
-    return static_cast<int>(std::clamp(value, -4096.0f, 4096.0f));
-}
 
 }  // namespace
 
