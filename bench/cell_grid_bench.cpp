@@ -2,6 +2,7 @@
 #include "world/blood_cell.h"
 #include "world/cell_grid.h"
 #include "world/grid_simulation.h"
+#include "world/random.h"
 #include "world/solid_cell.h"
 
 #include <benchmark/benchmark.h>
@@ -27,7 +28,7 @@ void buildFallingWorld(CellGrid &grid)
 {
     grid.clear();
     resetGridSimulation();
-    std::srand(1);
+    seedIntegerGenerator(1);
     groundRow(grid, kSize - 1);
     for (int y = 0; y < kSize / 2; ++y) {
         for (int x = 0; x < kSize; ++x) {
@@ -68,7 +69,7 @@ void BM_GridSettledWorld(benchmark::State &state)
 {
     CellGrid grid(kSize, kSize);
     resetGridSimulation();
-    std::srand(1);
+    seedIntegerGenerator(1);
     groundRow(grid, kSize - 1);
     for (int y = kSize / 2; y < kSize - 1; ++y) {
         grid.slot(0, y) = std::make_unique<SolidCell>();

@@ -2,6 +2,9 @@
 
 #include "gfx/video.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr int kWorldSize = 256;
@@ -23,6 +26,14 @@ int trail(int c, int t, int zone)
 }
 
 }  // namespace
+
+int cameraCoordinate(float value)
+{
+    if (std::isnan(value)) {
+        return 0;
+    }
+    return static_cast<int>(std::clamp(value, -4096.0f, 4096.0f));
+}
 
 void followCamera(int targetX, int targetY, bool smooth)
 {

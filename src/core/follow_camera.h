@@ -5,3 +5,9 @@
 // smooth: the view centre stays put while the target is within 12 pixels
 // horizontally and 17 vertically, and otherwise trails it at that distance.
 void followCamera(int targetX, int targetY, bool smooth);
+
+// A camera target as a whole pixel. Level files can start a pan far outside
+// the world, or at a speed that makes it infinite: such a value is held to a
+// band around the world before the conversion (which would be undefined for
+// a float beyond the int range), and NaN becomes 0.
+int cameraCoordinate(float value);

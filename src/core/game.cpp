@@ -32,7 +32,7 @@ Game::Game()
     player.setMover(mover.get());
     player.setPosition(Vec2(50.0f, 220.0f));
     playerSprite = std::make_unique<Sprite>();
-    playerSprite->setImage(sharedPicture("data/gfx/player_avatar.png"));
+    playerSprite->setImage(sharedPicture(kPlayerPictureFile));
     playerSprite->play("p_run_right");
     player.setSprite(playerSprite.get());
     lawnmower = std::make_unique<Sprite>();
@@ -127,9 +127,9 @@ void Game::updateCamera()
         if (d.lengthSquared() < 1.5f) {
             cameraPanning = false;
         }
-        followCamera(static_cast<int>(cameraPos.x), static_cast<int>(cameraPos.y), true);
+        followCamera(cameraCoordinate(cameraPos.x), cameraCoordinate(cameraPos.y), true);
     } else {
-        followCamera(static_cast<int>(player.position().x + 2.0f), static_cast<int>(player.position().y + 6.5f),
+        followCamera(cameraCoordinate(player.position().x + 2.0f), cameraCoordinate(player.position().y + 6.5f),
                      true);
     }
 }

@@ -18,6 +18,8 @@
 
 class InputManager;
 
+inline constexpr const char *kPlayerPictureFile = "data/gfx/player_avatar.png";
+
 class Game {
 public:
     Game();

@@ -50,8 +50,13 @@ bool Game::loadLevel(const std::string &fileName)
     zombies.clear();
     clearParticles();
     LevelObjectsBuilder builder;
-    if (!grid.buildFromImage(description.LevelImage, &builder)) {
+    if (description.LevelImage.empty()) {
         return fileMissing("level picture", description.LevelImage, fileName);
+    }
+    // A picture that is there but cannot be read has been reported, with
+    // the reason, by the grid: one line is enough.
+    if (!grid.buildFromImage(description.LevelImage, &builder)) {
+        return false;
     }
 
     video.background.reset();

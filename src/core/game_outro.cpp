@@ -64,7 +64,7 @@ void Game::updateOutro()
         // No stop test: once there, the direction is zero and the camera rests.
         const Vec2 d = panTarget - cameraPos;
         cameraPos += d.normalized() * panSpeed;
-        followCamera(static_cast<int>(cameraPos.x), static_cast<int>(cameraPos.y), false);
+        followCamera(cameraCoordinate(cameraPos.x), cameraCoordinate(cameraPos.y), false);
     } else {
         cameraPos = kHoldPoint;
         followCamera(static_cast<int>(kHoldPoint.x), static_cast<int>(kHoldPoint.y), false);

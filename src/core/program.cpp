@@ -18,7 +18,14 @@ struct SdlSession {
     }
 };
 
+LoopHook loopHook = nullptr;
+
 }  // namespace
+
+void setLoopHook(LoopHook hook)
+{
+    loopHook = hook;
+}
 
 int runProgram()
 {
@@ -47,6 +54,9 @@ int runProgram()
         }
         // Sleep until the next frame is due instead of spinning on the clock.
         SDL_Delay(session.game.msUntilNextFrame());
+        if (loopHook != nullptr) {
+            loopHook(session.game);
+        }
     }
     return 0;
 }

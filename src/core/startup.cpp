@@ -1,12 +1,14 @@
 #include "core/startup.h"
 
 #include "core/collectables.h"
+#include "core/game.h"
 #include "formats/animation_library.h"
 #include "formats/settings.h"
 #include "gfx/door_sprite.h"
 #include "gfx/picture_cache.h"
 #include "gfx/video.h"
 #include "world/random.h"
+#include "world/zombie.h"
 
 #include <cstdio>
 
@@ -48,7 +50,11 @@ bool startUp()
     if (!loadAnimationLibrary()) {
         return false;
     }
-    return createDoorSprite();
+    // The player and zombie pictures are loaded here, once, so that a
+    // missing one stops the game at start-up instead of leaving an
+    // invisible player or invisible zombies.
+    return createDoorSprite() && sharedPicture(kPlayerPictureFile) != nullptr &&
+           sharedPicture(kZombiePictureFile) != nullptr;
 }
 
 void releaseStartUpObjects()

@@ -31,7 +31,7 @@ void sprayStrike(CellGrid &grid, Vec2 hand, Vec2 playerPosition, float throttle)
     // previous one's and a wild splash turns the rest of the strike.
     for (int i = 0; i < wetCount; ++i) {
         Vec2 velocity;
-        if (std::rand() % modulus == 3) {
+        if (nextRandomInteger() % modulus == 3) {
             base.rotate(randomFloat(-1.34f, 1.34f));
             velocity = base * randomFloat(0.25f, 1.15f);
         } else {

@@ -85,5 +85,11 @@ bool loadAnimationLibrary(const std::string &fileName)
                   << std::endl;
         return false;
     }
+    // Without any animation every sprite would show its whole picture: the
+    // file is not one the game can play with.
+    if (library.size() == 0) {
+        std::cerr << fileName << ": holds no usable animation" << std::endl;
+        return false;
+    }
     return true;
 }

@@ -1,11 +1,11 @@
 #include "gfx/surface.h"
 
-#include <SDL_image.h>
+#include "world/picture_file.h"
 
 SurfacePtr loadPicture(const std::string &fileName)
 {
     if (fileName.empty()) {
         return SurfacePtr();
     }
-    return SurfacePtr(IMG_Load(fileName.c_str()));
+    return SurfacePtr(readPictureFile(fileName));
 }

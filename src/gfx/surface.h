@@ -12,5 +12,5 @@ struct SurfaceDeleter {
 
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
-// IMG_Load into an owner; null when the file cannot be loaded.
+// The picture file read by SDL_image into an owner; null when the file cannot be loaded.
 SurfacePtr loadPicture(const std::string &fileName);

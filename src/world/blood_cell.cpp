@@ -2,6 +2,7 @@
 
 #include "world/cell_grid.h"
 #include "world/grid_simulation.h"
+#include "world/random.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -73,7 +74,7 @@ void BloodCell::update(bool force)
             if (y_ >= height - 1) {
                 return;
             }
-            const int r = std::rand() % 7;
+            const int r = nextRandomInteger() % 7;
             const int dx = r == 1 ? -1 : (r == 2 ? 1 : 0);
             const int tx = x_ + dx;
             // The edge columns count as occupied, so a fall never leaves the

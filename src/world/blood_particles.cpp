@@ -160,7 +160,7 @@ void depositBlood(CellGrid &grid, int x, int y, Vec2 velocity)
         }
     }
     // Now and then blood with nowhere to go is put on top of what was hit.
-    if (!placed && std::rand() % 5 == 1) {
+    if (!placed && nextRandomInteger() % 5 == 1) {
         const int lo = 3;
         const int hi = grid.width() - 3;
         x = clampColumn(x, lo, hi);

@@ -5,6 +5,8 @@
 #include "world/cell_pool.h"
 #include "world/grid_simulation.h"
 #include "world/level_markers.h"
+#include "world/picture_file.h"
+#include "world/random.h"
 #include "world/solid_cell.h"
 
 #include <SDL_image.h>
@@ -76,7 +78,7 @@ void CellGrid::clear()
 
 bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *listener)
 {
-    SurfacePtr loaded(IMG_Load(path.c_str()));
+    SurfacePtr loaded(readPictureFile(path));
     if (loaded == nullptr) {
         std::fprintf(stderr, "%s: cannot load level picture: %s\n", path.c_str(), SDL_GetError());
         return false;
@@ -206,7 +208,7 @@ void CellGrid::fullSweep(int sweepStartHint)
         std::unique_ptr<Cell> *row = &slots_[static_cast<std::size_t>(n * width_)];
         bool rowFull = true;
         // The direction alternates at random so that flows have no bias.
-        if (std::rand() % 2 != 0) {
+        if (nextRandomInteger() % 2 != 0) {
             for (int x = 0; x < width_; ++x) {
                 if (x + kPrefetchDistance < width_) {
                     __builtin_prefetch(row[x + kPrefetchDistance].get());

@@ -1,9 +1,18 @@
 #include "world/random.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 
 namespace {
+
+// glibc's random_r on a 128-byte state is the TYPE_3 additive generator
+// that rand() and srand() use, so the sequences are the same.
+constexpr std::size_t kIntegerStateBytes = 128;
+char integerStateBuffer[kIntegerStateBytes] = {};
+random_data integerState{};
+bool integerStateReady = false;
 
 constexpr long long kModulus = 2147483647;
 double seed = 1.0;
@@ -13,7 +22,7 @@ bool reseedPending = true;
 
 void applySeed(unsigned int value)
 {
-    std::srand(value);
+    seedIntegerGenerator(value);
     // The generator is stuck at 0 for a seed of 0 (mod 2^31 - 1), so such a
     // seed is moved to 1: randomUnit must never return 0.
     long long s = static_cast<long long>(value) % kModulus;
@@ -25,6 +34,26 @@ void applySeed(unsigned int value)
 }
 
 }  // namespace
+
+void seedIntegerGenerator(unsigned int value)
+{
+    if (!integerStateReady) {
+        initstate_r(value, integerStateBuffer, kIntegerStateBytes, &integerState);
+        integerStateReady = true;
+        return;
+    }
+    srandom_r(value, &integerState);
+}
+
+int nextRandomInteger()
+{
+    if (!integerStateReady) {
+        seedIntegerGenerator(1);
+    }
+    std::int32_t value = 0;
+    random_r(&integerState, &value);
+    return value;
+}
 
 void seedRandom(unsigned int value)
 {
@@ -67,7 +96,7 @@ int randomInt(int a, int b)
     if (span <= 0) {
         return a;
     }
-    return a + std::rand() % span;
+    return a + nextRandomInteger() % span;
 }
 
 int randomIntBelow(int a, int b)
@@ -76,5 +105,5 @@ int randomIntBelow(int a, int b)
     if (span <= 0) {
         return a;
     }
-    return a + std::rand() % span;
+    return a + nextRandomInteger() % span;
 }

@@ -28,7 +28,7 @@ Zombie::Zombie(Vec2 start, float left, float right, float startHealth)
     : position(start), leftBound(left), rightBound(right), health(startHealth),
       sprite_(std::make_unique<Sprite>())
 {
-    sprite_->setImage(sharedPicture("data/gfx/zombie_sprite.png"));
+    sprite_->setImage(sharedPicture(kZombiePictureFile));
     play("z_walk_left");
     setDirection(randomIntBelow(0, 2) == 1 ? kWalkLeft : kWalkRight);
 }

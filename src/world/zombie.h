@@ -10,6 +10,8 @@
 #include <vector>
 
 class CellGrid;
+
+inline constexpr const char *kZombiePictureFile = "data/gfx/zombie_sprite.png";
 class PlayerControls;
 class Sprite;
 

@@ -1,4 +1,5 @@
 #include "core/collectables.h"
+#include "core/startup.h"
 #include "gfx/door_sprite.h"
 #include "gfx/scene_render.h"
 #include "gfx/video.h"
@@ -187,4 +188,37 @@ TEST_F(Game_, missing_level_content_is_an_error_naming_the_file)
     err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("nowhere.png"), std::string::npos) << err;
     std::filesystem::remove(dir);
+}
+
+TEST_F(Game_, a_second_start_up_in_one_process_draws_with_its_own_pictures)
+{
+    // Shutting down frees the collectable picture; the collectables' sprite
+    // must not keep drawing from it after the next start-up.
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    ASSERT_EQ(collectables.size(), 1u);
+    runFrame();
+    game.reset();
+    releaseStartUpObjects();
+    SDL_Quit();
+    ASSERT_TRUE(startUp());
+    game = std::make_unique<Game>();
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    ASSERT_EQ(collectables.size(), 1u);
+    runFrame();
+    EXPECT_TRUE(game->running);
+}
+
+TEST_F(Game_, a_pan_starting_far_outside_the_world_keeps_the_camera_inside)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    for (const float start : {-1.0e30f, 1.0e30f, std::nanf("")}) {
+        game->cameraPanning = true;
+        game->panSpeed = 1.0e30f;
+        game->cameraPos = Vec2(start, -start);
+        runFrame();
+        EXPECT_GE(camera.x, 0);
+        EXPECT_GE(camera.y, 0);
+        EXPECT_LE(camera.x + camera.w, 256);
+        EXPECT_LE(camera.y + camera.h, 256);
+    }
 }

@@ -81,7 +81,7 @@ TEST_F(ZombieStrikes, spray_turns_wild_exactly_when_rand_modulus_gives_three)
             seedRandom(seed);
             std::vector<bool> wild;
             for (int i = 0; i < c.wet; ++i)
-                wild.push_back(std::rand() % c.modulus == 3);
+                wild.push_back(nextRandomInteger() % c.modulus == 3);
             seedRandom(seed);
             clearParticles();
             sprayStrike(*grid, hand, playerPosition, c.throttle);

@@ -1,23 +1,42 @@
 #!/usr/bin/env bash
-# Starts the real game in a real X window under Xvfb, takes a screenshot,
-# sends Escape and expects a clean exit.
+# Starts the real game in a real X window under Xvfb from the content's
+# directory, as play.sh does from the repository root; holds "d", presses
+# "w", moves and clicks the mouse, takes a screenshot and checks that it
+# shows a level (many colours, and the level's ground colour when given),
+# then sends Escape and expects exit status 0 within two seconds.
+#   window_test.sh <game> <content directory> <screenshot> [ground colour RRGGBB]
 set -u
 game=$1
 content=$2
 shot=$3
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb and xdotool are needed"; exit 1; }
+ground=${4:-}
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null ||
+    { echo "Xvfb, xdotool and ImageMagick are needed"; exit 1; }
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it to descriptor 3, so
+# runs side by side never share a display.
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.1; done
+display=:$(head -n1 "$display_file")
+rm -f "$display_file"
+log=$(mktemp)
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    rm -f "$log"
+}
+trap cleanup EXIT
 export DISPLAY=$display
 # Xvfb can be slow to start on a busy machine: wait up to 20 seconds.
 for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start (display $display)"; exit 1; }
 
 cd "$content" || exit 1
 unset SDL_VIDEODRIVER
-"$game" >/dev/null 2>game_stderr.log &
+"$game" >/dev/null 2>"$log" &
 pid=$!
 window=""
 for _ in $(seq 300); do
@@ -25,22 +44,43 @@ for _ in $(seq 300); do
     [ -n "$window" ] && break
     sleep 0.1
 done
-[ -n "$window" ] || { echo "no window appeared"; cat game_stderr.log; kill $pid; exit 1; }
+[ -n "$window" ] || { echo "no window appeared"; cat "$log"; exit 1; }
+xdotool windowfocus --sync "$window" >/dev/null 2>&1 || xdotool windowfocus "$window" >/dev/null 2>&1
 sleep 0.5
-if command -v import >/dev/null; then
-    import -window root "$shot" || { echo "screenshot failed"; kill $pid; exit 1; }
+
+# Play a moment: run right, jump, aim and run the lawnmower.
+xdotool keydown d
+sleep 0.4
+xdotool key w
+xdotool mousemove --window "$window" 700 300
+sleep 0.2
+xdotool mousemove --window "$window" 600 500 click 1
+sleep 0.4
+import -window root "$shot" || { echo "screenshot failed"; exit 1; }
+xdotool keyup d
+kill -0 "$pid" 2>/dev/null || { echo "the game stopped while playing"; cat "$log"; exit 1; }
+
+colours=$(convert "$shot" -format %k info:)
+echo "screenshot: $colours colours"
+[ "$colours" -ge 16 ] || { echo "the screenshot is nearly one flat colour"; exit 1; }
+if [ -n "$ground" ]; then
+    convert "$shot" -format %c histogram:info:- | grep -qi "#$ground" ||
+        { echo "the ground colour #$ground is not on the screen"; exit 1; }
 fi
-xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus "$window" >/dev/null 2>&1
-xdotool key --window "$window" Escape
-for _ in $(seq 50); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
+
+escape_time=$(date +%s%N)
+xdotool key Escape
+for _ in $(seq 40); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.05
 done
-if kill -0 $pid 2>/dev/null; then
-    echo "game did not quit on Escape"; kill $pid; exit 1
+if kill -0 "$pid" 2>/dev/null; then
+    echo "the game did not quit within two seconds of Escape"; exit 1
 fi
-wait $pid
+wait "$pid"
 status=$?
-rm -f game_stderr.log
-echo "exit status $status"
-exit $status
+pid=""
+elapsed=$((($(date +%s%N) - escape_time) / 1000000))
+echo "exit status $status, $elapsed ms after Escape"
+[ -s "$log" ] && { echo "standard error:"; cat "$log"; }
+[ "$status" -eq 0 ] && [ "$elapsed" -le 2000 ]

@@ -104,5 +104,12 @@ TEST(AnimationLibrary, loading_names_the_file_read_or_missing)
     EXPECT_NE(err.find(path.string() + ": animation \"bad\""), std::string::npos) << err;
     EXPECT_NE(err.find(path.string() + ": cannot read the animations"), std::string::npos) << err;
     library.clear();
+
+    // A file that reads but leaves the library empty cannot be played with.
+    std::ofstream(path) << "<Animations><a><b/></a></Animations>\n";
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(loadAnimationLibrary(path.string()));
+    std::filesystem::remove(path);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), path.string() + ": holds no usable animation\n");
     library.setFileName(kAnimationsFile);
 }

@@ -1,6 +1,7 @@
 #include "world/blood_cell.h"
 #include "world/cell_grid.h"
 #include "world/grid_simulation.h"
+#include "world/random.h"
 #include "world/solid_cell.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ protected:
     void SetUp() override
     {
         resetGridSimulation();
-        std::srand(7);
+        seedIntegerGenerator(7);
     }
     void TearDown() override { resetGridSimulation(); }
 
@@ -142,7 +143,7 @@ TEST(BloodFall, extra_moves_never_reach_the_edge_columns)
     // an edge column nor wrap from there into the next row.
     for (unsigned seed = 1; seed <= 20; ++seed) {
         resetGridSimulation();
-        std::srand(seed);
+        seedIntegerGenerator(seed);
         CellGrid grid(3, 300);
         grid.placeBlood(1, 1);
         auto *cell = static_cast<BloodCell *>(grid.cellAt(1, 1));

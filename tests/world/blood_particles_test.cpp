@@ -115,7 +115,7 @@ TEST_F(BloodParticles, impact_walks_back_stays_in_the_world_and_climbs_one_time_
     int climbs = 0;
     for (unsigned seed = 1; seed <= 200; ++seed) {
         seedRandom(seed);
-        const bool climb = std::rand() % 5 == 1;  // the impact's first rand()
+        const bool climb = nextRandomInteger() % 5 == 1;  // the impact's first integer draw
         seedRandom(seed);
         clearParticles();
         const int before = grid->bloodCellCount();

@@ -2,6 +2,7 @@
 #include "world/cell_grid.h"
 #include "world/grid_simulation.h"
 #include "world/level_markers.h"
+#include "world/random.h"
 #include "world/solid_cell.h"
 
 #include <SDL.h>
@@ -22,7 +23,7 @@ protected:
     void SetUp() override
     {
         resetGridSimulation();
-        std::srand(3);
+        seedIntegerGenerator(3);
     }
     void TearDown() override { resetGridSimulation(); }
 

@@ -1,0 +1,185 @@
+// Whole frames of play: the real Game::update at 256 x 192 world pixels
+// enlarged 4 times, on every shipped level and on a stress world. Each
+// benchmark iteration is one frame (the clock is moved on by 33 ms first, so
+// every update runs one); the counters give the median and the 99th
+// percentile of the frame's work in milliseconds, measured as the thread's
+// processor time so that other programs on a busy machine do not count.
+#include "core/collectables.h"
+#include "core/game.h"
+#include "core/startup.h"
+#include "gfx/scene_render.h"
+#include "world/blood_particles.h"
+#include "world/cell_grid.h"
+#include "world/clock.h"
+#include "world/grid_simulation.h"
+#include "world/level_markers.h"
+#include "world/random.h"
+#include "world/zombie.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <time.h>
+#include <vector>
+
+namespace {
+
+constexpr int kFrames = 300;
+constexpr int kStressZombies = 12;
+// Particles before each stress frame: topped up to the least, trimmed to the
+// most (every strike adds 60 and they fly for many frames).
+constexpr std::size_t kStressParticlesLeast = 3000;
+constexpr std::size_t kStressParticlesMost = 5000;
+
+// The shipped game started from the repository root, as the game starts:
+// its settings give 256 x 192 and pixel size 4.
+class ShippedGame {
+public:
+    explicit ShippedGame(const std::string &levelFile)
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        savedDirectory = std::filesystem::current_path();
+        std::filesystem::current_path(GORLAK_SOURCE_DIR);
+        gameclock::drive(100000);
+        started = startUp();
+        seedRandom(1234);
+        game = std::make_unique<Game>();
+        loaded = started && game->loadLevel(levelFile);
+    }
+    ~ShippedGame()
+    {
+        game.reset();
+        worldGrid().clear();
+        zombies.clear();
+        clearCollectables();
+        clearParticles();
+        resetGridSimulation();
+        resetLevelMarkers();
+        resetSceneRender();
+        releaseStartUpObjects();
+        SDL_Quit();
+        gameclock::release();
+        std::filesystem::current_path(savedDirectory);
+    }
+    bool ready() const { return started && loaded; }
+
+    std::unique_ptr<Game> game;
+
+private:
+    std::filesystem::path savedDirectory;
+    bool started = false;
+    bool loaded = false;
+};
+
+double threadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1.0e-9;
+}
+
+double percentile(std::vector<double> sorted, double fraction)
+{
+    std::sort(sorted.begin(), sorted.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(sorted.size() - 1) + 0.5);
+    return sorted[index];
+}
+
+// Runs the frames, timing update() alone; before each frame `prepare` may
+// set the stage without being timed.
+template <class Prepare>
+void runFrames(benchmark::State &state, Game &game, Prepare prepare)
+{
+    std::vector<double> frameMs;
+    frameMs.reserve(kFrames);
+    for (auto _ : state) {
+        prepare();
+        gameclock::advance(33);
+        const double start = threadSeconds();
+        game.update();
+        const double seconds = threadSeconds() - start;
+        state.SetIterationTime(seconds);
+        frameMs.push_back(seconds * 1000.0);
+    }
+    state.counters["median_ms"] = percentile(frameMs, 0.5);
+    state.counters["p99_ms"] = percentile(frameMs, 0.99);
+    state.counters["particles"] = static_cast<double>(particles.size());
+}
+
+void BM_FrameShippedLevel(benchmark::State &state, const std::string &levelFile)
+{
+    ShippedGame shipped(levelFile);
+    if (!shipped.ready()) {
+        state.SkipWithError("the shipped content did not load");
+        return;
+    }
+    runFrames(state, *shipped.game, [] {});
+}
+
+// The first level with its upper half filled with blood that falls, zombies
+// standing on the lawnmower at full throttle so every one is struck every
+// frame, and thousands of particles in the air.
+void BM_FrameStress(benchmark::State &state)
+{
+    ShippedGame shipped("data/levels/level01_first_steps.xml");
+    if (!shipped.ready()) {
+        state.SkipWithError("the shipped content did not load");
+        return;
+    }
+    Game &game = *shipped.game;
+    CellGrid &grid = worldGrid();
+    for (int y = 0; y < grid.height() / 2; ++y) {
+        for (int x = 0; x < grid.width(); ++x) {
+            grid.placeBlood(x, y);
+        }
+    }
+    game.kbMouseMode = true;
+    game.leftButtonHeld = true;
+    for (int i = 0; i < kStressZombies; ++i) {
+        zombies.push_back(std::make_unique<Zombie>(Vec2(), 0.0f, 250.0f, 1.0e9f));
+    }
+    runFrames(state, game, [&game, &grid] {
+        const Vec2 hand = game.player.handPoint();
+        for (auto &zombie : zombies) {
+            zombie->position = hand - Vec2(3.5f, 3.5f);
+            zombie->dead = false;
+        }
+        if (particles.size() > kStressParticlesMost) {
+            particles.resize(kStressParticlesMost);
+        }
+        while (particles.size() < kStressParticlesLeast) {
+            const Vec2 velocity(randomFloat(-3.0f, 3.0f), randomFloat(-4.0f, 0.0f));
+            spawnSpray(grid, randomInt(10, 245), randomInt(10, 120), velocity, randomInt(0, 1) == 0);
+        }
+    });
+}
+
+const char *const kShippedLevels[] = {
+    "level01_first_steps", "level02_blood_pools", "level03_zombies", "level04_tower",
+    "level05_drain",       "level06_gauntlet",    "level07_outro",
+};
+
+int registerFrameBenchmarks()
+{
+    for (const char *level : kShippedLevels) {
+        const std::string file = std::string("data/levels/") + level + ".xml";
+        benchmark::RegisterBenchmark((std::string("BM_FrameShippedLevel/") + level).c_str(),
+                                     BM_FrameShippedLevel, file)
+            ->Iterations(kFrames)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("BM_FrameStress", BM_FrameStress)
+        ->Iterations(kFrames)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    return 0;
+}
+
+const int frameBenchmarksRegistered = registerFrameBenchmarks();
+
+}  // namespace
