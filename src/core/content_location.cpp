@@ -32,8 +32,8 @@ void addCandidate(std::vector<fs::path> &candidates, const fs::path &directory)
 bool holdsContent(const fs::path &directory)
 {
     std::error_code error;
-    return fs::is_regular_file(directory / "settings.xml", error) &&
-           fs::is_regular_file(directory / "data" / "levels.xml", error);
+    // settings.xml is optional (its values have defaults); the level list is not.
+    return fs::is_regular_file(directory / "data" / "levels.xml", error);
 }
 
 std::vector<fs::path> contentCandidates(const fs::path &workingDirectory, const fs::path &executable,
@@ -77,7 +77,7 @@ bool enterContentDirectory(const std::vector<fs::path> &candidates)
     for (const fs::path &candidate : candidates) {
         places += (places.empty() ? "" : ", ") + candidate.string();
     }
-    std::fprintf(stderr, "no game content (settings.xml and data/levels.xml) found; looked in: %s\n",
+    std::fprintf(stderr, "no game content (data/levels.xml) found; looked in: %s\n",
                  places.c_str());
     return false;
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-// Whether the directory holds settings.xml and data/levels.xml.
+// Whether the directory holds the game's content: data/levels.xml.
 bool holdsContent(const std::filesystem::path &directory);
 
 // The places to look, in order, without repeats: the working directory; the

@@ -48,7 +48,7 @@ TEST(ContentLocation, candidates_in_order_without_repeats)
     EXPECT_EQ(fromRepository, expectedRepository);
 }
 
-TEST(ContentLocation, first_place_holding_both_files_wins)
+TEST(ContentLocation, first_place_holding_the_level_list_wins)
 {
     Places places;
     const std::vector<fs::path> candidates = {places.root / "a", places.root / "b", places.root / "c"};

@@ -104,7 +104,7 @@ public:
     {
         animationLibrary().clear();
         if (!loadAnimationLibrary(kAnimationsFile)) {
-            problem(kAnimationsFile, "missing or holds no element");
+            problem(kAnimationsFile, "missing, unreadable or holds no usable animation");
             return;
         }
         for (const char *name : kGameAnimations) {
