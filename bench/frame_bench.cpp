@@ -53,14 +53,7 @@ public:
     ~ShippedGame()
     {
         game.reset();
-        worldGrid().clear();
-        zombies.clear();
-        clearCollectables();
-        clearParticles();
-        resetGridSimulation();
-        resetLevelMarkers();
-        resetSceneRender();
-        releaseStartUpObjects();
+        resetProgramState();
         SDL_Quit();
         gameclock::release();
         std::filesystem::current_path(savedDirectory);

@@ -177,6 +177,7 @@ void Game::handleEvents()
         if (input != nullptr && input->handleEvent(event)) {
             kbMouseMode = false;
         }
+        handleSharedEvent();
         switch (event.type) {
         case SDL_ACTIVEEVENT:
             if ((event.active.state & SDL_APPINPUTFOCUS) != 0 && event.active.gain == 0) {
@@ -184,9 +185,6 @@ void Game::handleEvents()
             }
             break;
         case SDL_KEYDOWN: {
-            if (event.key.keysym.sym == SDLK_ESCAPE) {
-                running = false;
-            }
             const int direction = directionOfKey(event.key.keysym.sym);
             if (direction >= 0) {
                 player.press(static_cast<Direction>(direction));
@@ -201,25 +199,38 @@ void Game::handleEvents()
             }
             break;
         }
-        case SDL_MOUSEMOTION:
-            mouse = Vec2(static_cast<int>(event.motion.x), static_cast<int>(event.motion.y));
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-            if (event.button.button == SDL_BUTTON_LEFT) {
-                leftButtonHeld = true;
-            }
-            break;
-        case SDL_MOUSEBUTTONUP:
-            if (event.button.button == SDL_BUTTON_LEFT) {
-                leftButtonHeld = false;
-            }
-            break;
-        case SDL_QUIT:
-            running = false;
-            break;
         default:
             break;
         }
+    }
+}
+
+void Game::handleSharedEvent()
+{
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        if (event.key.keysym.sym == SDLK_ESCAPE) {
+            running = false;
+        }
+        break;
+    case SDL_MOUSEMOTION:
+        mouse = Vec2(static_cast<int>(event.motion.x), static_cast<int>(event.motion.y));
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            leftButtonHeld = true;
+        }
+        break;
+    case SDL_MOUSEBUTTONUP:
+        if (event.button.button == SDL_BUTTON_LEFT) {
+            leftButtonHeld = false;
+        }
+        break;
+    case SDL_QUIT:
+        running = false;
+        break;
+    default:
+        break;
     }
 }
 

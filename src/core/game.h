@@ -70,6 +70,8 @@ private:
     int beginFrame();
     void updateOutro();
     void handleOutroEvents();
+    // Escape, the window's close request and the mouse, in play and outro.
+    void handleSharedEvent();
     void runBloodSucker();
     void updateCamera();
     void updateInputGrab();

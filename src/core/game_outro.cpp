@@ -88,34 +88,12 @@ void Game::updateOutro()
 
 void Game::handleOutroEvents()
 {
+    // The outro takes only Escape, the window's close request and the mouse;
+    // the input grab is left as it is.
     while (SDL_PollEvent(&event)) {
         if (input != nullptr) {
             input->handleEvent(event);
         }
-        switch (event.type) {
-        case SDL_KEYDOWN:
-            if (event.key.keysym.sym == SDLK_ESCAPE) {
-                running = false;
-            }
-            break;
-        case SDL_MOUSEMOTION:
-            mouse = Vec2(static_cast<int>(event.motion.x), static_cast<int>(event.motion.y));
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-            if (event.button.button == SDL_BUTTON_LEFT) {
-                leftButtonHeld = true;
-            }
-            break;
-        case SDL_MOUSEBUTTONUP:
-            if (event.button.button == SDL_BUTTON_LEFT) {
-                leftButtonHeld = false;
-            }
-            break;
-        case SDL_QUIT:
-            running = false;
-            break;
-        default:
-            break;
-        }
+        handleSharedEvent();
     }
 }

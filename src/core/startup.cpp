@@ -6,7 +6,12 @@
 #include "formats/settings.h"
 #include "gfx/door_sprite.h"
 #include "gfx/picture_cache.h"
+#include "gfx/scene_render.h"
 #include "gfx/video.h"
+#include "world/blood_particles.h"
+#include "world/cell_grid.h"
+#include "world/grid_simulation.h"
+#include "world/level_markers.h"
 #include "world/random.h"
 #include "world/zombie.h"
 
@@ -65,4 +70,16 @@ void releaseStartUpObjects()
     clearPictureCache();
     animationLibrary().clear();
     resetVideo();
+}
+
+void resetProgramState()
+{
+    worldGrid().clear();
+    zombies.clear();
+    clearCollectables();
+    clearParticles();
+    resetGridSimulation();
+    resetLevelMarkers();
+    resetSceneRender();
+    releaseStartUpObjects();
 }

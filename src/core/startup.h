@@ -18,3 +18,9 @@ bool startUp();
 // Frees what start-up made: the door and collectable sprites, the shared
 // pictures, the animations and the surfaces.
 void releaseStartUpObjects();
+
+// Puts every program-wide object back to its start: the level's objects
+// (grid cells, zombies, collectables, particles), the grid's simulation
+// state, the level markers, the renderer's state and what start-up made.
+// Tests and benchmarks run the game more than once in one process.
+void resetProgramState();

@@ -24,14 +24,7 @@ void GameFixture::SetUp()
 void GameFixture::TearDown()
 {
     game.reset();
-    worldGrid().clear();
-    zombies.clear();
-    clearCollectables();
-    clearParticles();
-    resetGridSimulation();
-    resetLevelMarkers();
-    resetSceneRender();
-    releaseStartUpObjects();
+    resetProgramState();
     SDL_Quit();
     gameclock::release();
     std::filesystem::current_path(savedDirectory);

@@ -237,14 +237,7 @@ ReplayHarness::ReplayHarness(const std::filesystem::path &contentDirectory, unsi
 ReplayHarness::~ReplayHarness()
 {
     session_.reset();
-    worldGrid().clear();
-    zombies.clear();
-    clearCollectables();
-    clearParticles();
-    resetGridSimulation();
-    resetLevelMarkers();
-    resetSceneRender();
-    releaseStartUpObjects();
+    resetProgramState();
     SDL_Quit();
     gameclock::release();
     std::filesystem::current_path(savedDirectory_);
