@@ -27,14 +27,25 @@ xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start (display $display)"; exit
 
 cd "$repo"
 unset SDL_VIDEODRIVER
-start=$(date +%s%N)
-"$game" >/dev/null &
-pid=$!
-window=""
-for _ in $(seq 300); do
-    window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1 || true)
+# A display that has only just come up can still refuse the first client on
+# a busy machine: start the game again (up to three times) if it gave up.
+for attempt in 1 2 3; do
+    start=$(date +%s%N)
+    "$game" >/dev/null &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1 || true)
+        [ -n "$window" ] && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
     [ -n "$window" ] && break
-    sleep 0.1
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    pid=""
+    echo "attempt $attempt: no window"
+    sleep 1
 done
 [ -n "$window" ] || { echo "no window appeared"; exit 1; }
 xdotool windowfocus "$window" >/dev/null 2>&1 || true

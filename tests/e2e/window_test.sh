@@ -36,16 +36,27 @@ xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start (display $display)"; exit
 
 cd "$content" || exit 1
 unset SDL_VIDEODRIVER
-"$game" >/dev/null 2>"$log" &
-pid=$!
-window=""
-for _ in $(seq 300); do
-    window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1)
+# A display that has only just come up can still refuse the first client on
+# a busy machine: start the game again (up to three times) if it gave up.
+for attempt in 1 2 3; do
+    "$game" >/dev/null 2>"$log" &
+    pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1)
+        [ -n "$window" ] && break
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
     [ -n "$window" ] && break
-    sleep 0.1
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    pid=""
+    echo "attempt $attempt: no window ($(head -c 200 "$log"))"
+    sleep 1
 done
 [ -n "$window" ] || { echo "no window appeared"; cat "$log"; exit 1; }
-xdotool windowfocus --sync "$window" >/dev/null 2>&1 || xdotool windowfocus "$window" >/dev/null 2>&1
+timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1 || xdotool windowfocus "$window" >/dev/null 2>&1
 sleep 0.5
 
 # Play a moment: run right, jump, aim and run the lawnmower.
