@@ -226,8 +226,3 @@ void render(CellGrid &grid, bool featherFlag)
         SDL_Flip(screen);
     }
 }
-
-void render()
-{
-    render(worldGrid(), true);
-}

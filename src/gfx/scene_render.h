@@ -28,5 +28,3 @@ void drawBackground();
 // Enlarges the world surface by pixelSize onto the screen, lays the grid
 // over it and flips the screen. featherFlag softens the left edges of blood.
 void render(CellGrid &grid, bool featherFlag);
-// The game's composite: the world grid with feathered blood.
-void render();
