@@ -10,6 +10,18 @@
 #include <istream>
 #include <string>
 
+// Scans a file name or an input stream into a tree; null when it holds no
+// element (or the file cannot be opened).
+template <class Source>
+std::unique_ptr<XmlNode> scanXmlTree(Source &source)
+{
+    XmlDocument document;
+    XmlParser parser;
+    parser.setHandler(&document);
+    parser.parse(source);
+    return document.takeRoot();
+}
+
 // True when a top element was found and read. `rootName` is the name the
 // caller expects for the top element; a top element of any name is read. A
 // file that cannot be opened, or that holds no element, leaves the target
@@ -18,11 +30,7 @@ template <class T>
 bool loadXmlStream(T &target, std::istream &input, const std::string &rootName)
 {
     (void)rootName;
-    XmlDocument document;
-    XmlParser parser;
-    parser.setHandler(&document);
-    parser.parse(input);
-    const std::unique_ptr<XmlNode> root = document.takeRoot();
+    const std::unique_ptr<XmlNode> root = scanXmlTree(input);
     fromXml(root.get(), target);
     return root != nullptr;
 }
@@ -31,11 +39,7 @@ template <class T>
 bool loadXmlFile(T &target, const std::string &fileName, const std::string &rootName)
 {
     (void)rootName;
-    XmlDocument document;
-    XmlParser parser;
-    parser.setHandler(&document);
-    parser.parse(fileName);
-    const std::unique_ptr<XmlNode> root = document.takeRoot();
+    const std::unique_ptr<XmlNode> root = scanXmlTree(fileName);
     fromXml(root.get(), target);
     return root != nullptr;
 }

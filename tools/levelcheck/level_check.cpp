@@ -4,8 +4,7 @@
 #include "formats/animation_library.h"
 #include "formats/level_description.h"
 #include "gfx/surface.h"
-#include "xml/xml_document.h"
-#include "xml/xml_parser.h"
+#include "xml/load_xml_file.h"
 
 #include <SDL.h>
 
@@ -50,11 +49,7 @@ bool known(const std::array<const char *, N> &names, const std::string &name)
 
 std::unique_ptr<XmlNode> readTree(const std::string &fileName)
 {
-    XmlDocument document;
-    XmlParser parser;
-    parser.setHandler(&document);
-    parser.parse(fileName);
-    return document.takeRoot();
+    return scanXmlTree(fileName);
 }
 
 // Which markers a level picture holds.
