@@ -7,12 +7,19 @@
 
 namespace {
 
-// glibc's random_r on a 128-byte state is the TYPE_3 additive generator
-// that rand() and srand() use, so the sequences are the same.
-constexpr std::size_t kIntegerStateBytes = 128;
-char integerStateBuffer[kIntegerStateBytes] = {};
-random_data integerState{};
-bool integerStateReady = false;
+// The integer generator is the additive feedback generator behind the C
+// library's rand(): each output is the sum of the values drawn 31 and 3
+// places earlier, halved. Kept here rather than called through random_r so
+// that the blood rules' many draws cost a few instructions each.
+struct AdditiveGenerator {
+    static constexpr int kDegree = 31;
+    static constexpr int kSeparation = 3;
+    std::uint32_t table[kDegree] = {};
+    int front = kSeparation;  // index of the value that receives the sum
+    int rear = 0;             // index of the value added to it
+    bool seeded = false;
+};
+AdditiveGenerator integerState;
 
 constexpr long long kModulus = 2147483647;
 double seed = 1.0;
@@ -37,22 +44,44 @@ void applySeed(unsigned int value)
 
 void seedIntegerGenerator(unsigned int value)
 {
-    if (!integerStateReady) {
-        initstate_r(value, integerStateBuffer, kIntegerStateBytes, &integerState);
-        integerStateReady = true;
-        return;
+    AdditiveGenerator &g = integerState;
+    // The table starts from the minimal standard generator (Schrage's
+    // decomposition keeps 16807 * word inside 32 bits); seed 0 acts as 1.
+    std::int32_t word = value == 0 ? 1 : static_cast<std::int32_t>(value);
+    g.table[0] = static_cast<std::uint32_t>(word);
+    for (int i = 1; i < AdditiveGenerator::kDegree; ++i) {
+        const std::int32_t hi = word / 127773;
+        const std::int32_t lo = word % 127773;
+        word = 16807 * lo - 2836 * hi;
+        if (word < 0) {
+            word += 2147483647;
+        }
+        g.table[i] = static_cast<std::uint32_t>(word);
     }
-    srandom_r(value, &integerState);
+    g.front = AdditiveGenerator::kSeparation;
+    g.rear = 0;
+    g.seeded = true;
+    // The first 310 values are thrown away, as the C library does.
+    for (int i = 0; i < 10 * AdditiveGenerator::kDegree; ++i) {
+        nextRandomInteger();
+    }
 }
 
 int nextRandomInteger()
 {
-    if (!integerStateReady) {
+    AdditiveGenerator &g = integerState;
+    if (!g.seeded) {
         seedIntegerGenerator(1);
     }
-    std::int32_t value = 0;
-    random_r(&integerState, &value);
-    return value;
+    const std::uint32_t sum = g.table[g.front] + g.table[g.rear];
+    g.table[g.front] = sum;
+    if (++g.front == AdditiveGenerator::kDegree) {
+        g.front = 0;
+    }
+    if (++g.rear == AdditiveGenerator::kDegree) {
+        g.rear = 0;
+    }
+    return static_cast<int>(sum >> 1);
 }
 
 void seedRandom(unsigned int value)
