@@ -11,44 +11,14 @@ limit=${2:-10}
 game=${3:-$repo/build/gorlak_zombies}
 [ -x "$game" ] || { echo "build the game first (./play.sh or ./test.sh): $game"; exit 1; }
 
-# Xvfb picks a free display number itself and writes it to descriptor 3, so
-# runs side by side never share a display.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.1; done
-display=:$(head -n1 "$display_file")
-rm -f "$display_file"
+source "$repo/scripts/xvfb_game.sh"
+log=$(mktemp)
 pid=""
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$display
-for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start (display $display)"; exit 1; }
-
+xvfb=""
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; [ -n "$xvfb" ] && kill $xvfb 2>/dev/null; rm -f "$log"' EXIT
+start_display
 cd "$repo"
-unset SDL_VIDEODRIVER
-# A display that has only just come up can still refuse the first client on
-# a busy machine: start the game again (up to three times) if it gave up.
-for attempt in 1 2 3; do
-    start=$(date +%s%N)
-    "$game" >/dev/null &
-    pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -n "$window" ] && break
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    pid=""
-    echo "attempt $attempt: no window"
-    sleep 1
-done
-[ -n "$window" ] || { echo "no window appeared"; exit 1; }
-xdotool windowfocus "$window" >/dev/null 2>&1 || true
+start_game "$game" "$log"
 
 # Play: every second turn and run the other way, jump and swing the mower.
 end=$((start + seconds * 1000000000))

@@ -13,50 +13,19 @@ ground=${4:-}
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null ||
     { echo "Xvfb, xdotool and ImageMagick are needed"; exit 1; }
 
-# Xvfb picks a free display number itself and writes it to descriptor 3, so
-# runs side by side never share a display.
-display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 200); do [ -s "$display_file" ] && break; sleep 0.1; done
-display=:$(head -n1 "$display_file")
-rm -f "$display_file"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb_game.sh"
 log=$(mktemp)
 pid=""
+xvfb=""
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     rm -f "$log"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-# Xvfb can be slow to start on a busy machine: wait up to 20 seconds.
-for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start (display $display)"; exit 1; }
-
+start_display || exit 1
 cd "$content" || exit 1
-unset SDL_VIDEODRIVER
-# A display that has only just come up can still refuse the first client on
-# a busy machine: start the game again (up to three times) if it gave up.
-for attempt in 1 2 3; do
-    "$game" >/dev/null 2>"$log" &
-    pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --name "Gorlak Zombies - Release 1" 2>/dev/null | head -n1)
-        [ -n "$window" ] && break
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -n "$window" ] && break
-    kill "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-    pid=""
-    echo "attempt $attempt: no window ($(head -c 200 "$log"))"
-    sleep 1
-done
-[ -n "$window" ] || { echo "no window appeared"; cat "$log"; exit 1; }
-timeout 5 xdotool windowfocus --sync "$window" >/dev/null 2>&1 || xdotool windowfocus "$window" >/dev/null 2>&1
+start_game "$game" "$log" || exit 1
 sleep 0.5
 
 # Play a moment: run right, jump, aim and run the lawnmower.
