@@ -22,16 +22,6 @@ rrr
 ggg
 )";
 
-std::string errorOf(const std::string &source)
-{
-    try {
-        readSpriteSheet("bad.txt", source);
-    } catch (const ContentError &error) {
-        return error.what();
-    }
-    return "";
-}
-
 }  // namespace
 
 TEST(SpriteSheet, animations_lie_in_rows_with_their_frame_rectangles)
@@ -59,6 +49,14 @@ TEST(SpriteSheet, animations_lie_in_rows_with_their_frame_rectangles)
 
 TEST(SpriteSheet, faults_name_file_and_line)
 {
+    const auto errorOf = [](const std::string &source) -> std::string {
+        try {
+            readSpriteSheet("bad.txt", source);
+        } catch (const ContentError &error) {
+            return error.what();
+        }
+        return "";
+    };
     EXPECT_EQ(errorOf("frame 2 1\ncolour a ffffff\nanim x loop 50\nab\n"), "bad.txt:4: no colour for 'b'");
     EXPECT_EQ(errorOf("frame 2 2\ncolour a ffffff\nanim x loop 50\naa\n"), "bad.txt:4: frame has 1 rows, expected 2");
     EXPECT_EQ(errorOf("frame 2 1\nanim x mirror y\n"), "bad.txt:2: no animation \"y\" to mirror");
