@@ -4,7 +4,7 @@
 
 namespace {
 
-// Messages with a 4 x 4 sprite drawn at (10, 10).
+// Messages at (100, 100) with a 4 x 4 sprite drawn at (10, 10).
 class GameMessages : public PlayWorld {
 protected:
     void SetUp() override
@@ -14,13 +14,9 @@ protected:
         addAnimation("wave", Rect{0, 0, 4, 4});
         signPicture = picture(4, 4, 0x22CC44);
     }
-    void TearDown() override
-    {
-        messages.clear();
-        PlayWorld::TearDown();
-    }
     GameMessage &addMessage(float radius)
     {
+        messages.clear();
         auto message = std::make_unique<GameMessage>();
         message->position = Vec2(100.0f, 100.0f);
         message->radius = radius;
@@ -31,6 +27,7 @@ protected:
         messages.push_back(std::move(message));
         return *messages.back();
     }
+    // Whether this frame drew the sign.
     bool drawnFrame(Vec2 point)
     {
         SDL_FillRect(video.world.get(), nullptr, 0);
@@ -59,7 +56,6 @@ TEST_F(GameMessages, shown_strictly_inside_the_radius_never_with_radius_zero)
     EXPECT_FALSE(drawnFrame(Vec2(110.0f, 100.0f)));
     EXPECT_FALSE(message.shown);
 
-    messages.clear();
     GameMessage &zero = addMessage(0.0f);
     EXPECT_FALSE(drawnFrame(Vec2(100.0f, 100.0f)));
     EXPECT_FALSE(zero.shown);
@@ -77,7 +73,6 @@ TEST_F(GameMessages, timed_switch_happens_once_after_the_delay_wherever_the_play
     gameclock::advance(1);
     drawnFrame(Vec2(200.0f, 200.0f));
     EXPECT_FALSE(message.Timed);
-    EXPECT_EQ(message.animationName, "wave");
     EXPECT_EQ(playing(message), "wave");
 
     message.TimedEvent = "idle";

@@ -7,30 +7,30 @@
 
 #include <algorithm>
 
-using GameOutro = GameFixture;
-
 namespace {
 
-// Loads the outro level on an empty grid, so no burst particle lands early.
-void loadEmptyOutro(Game &game)
-{
-    ASSERT_TRUE(game.loadLevel("data/levels/outro.xml"));
-    worldGrid().clear();
-}
-
-void frameAt(Game &game, std::uint32_t msAfterStart)
-{
-    gameclock::drive(game.outroStart + msAfterStart);
-    game.update();
-}
+// The outro level on an empty grid, so no burst particle lands early.
+class GameOutro : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        GameFixture::SetUp();
+        ASSERT_TRUE(game && game->loadLevel("data/levels/outro.xml"));
+        worldGrid().clear();
+    }
+    void frameAt(std::uint32_t msAfterStart)
+    {
+        gameclock::drive(game->outroStart + msAfterStart);
+        game->update();
+    }
+};
 
 }  // namespace
 
 TEST_F(GameOutro, one_burst_of_180_particles_just_after_12250_ms)
 {
-    loadEmptyOutro(*game);
     const int firstStep = gridSimulation.simulationStep;
-    frameAt(*game, 12250);
+    frameAt(12250);
     EXPECT_TRUE(particles.empty());
     EXPECT_GT(gridSimulation.simulationStep, firstStep);  // the blood keeps flowing
     runFrame();
@@ -47,8 +47,7 @@ TEST_F(GameOutro, one_burst_of_180_particles_just_after_12250_ms)
 
 TEST_F(GameOutro, camera_holds_then_climbs_one_pixel_a_frame_to_the_top)
 {
-    loadEmptyOutro(*game);
-    frameAt(*game, 14250);
+    frameAt(14250);
     EXPECT_FALSE(game->cameraPanning);
     EXPECT_EQ(camera, (Rect{85, 208, 64, 48}));
     runFrame();  // still held; the climb starts from here
@@ -63,13 +62,11 @@ TEST_F(GameOutro, camera_holds_then_climbs_one_pixel_a_frame_to_the_top)
 
 TEST_F(GameOutro, messages_shown_player_untouched_only_quitting_heard)
 {
-    loadEmptyOutro(*game);
     const Vec2 start = game->player.position();
     pushKey(SDLK_w, true);
     runFrame();
     EXPECT_EQ(game->player.position(), start);
-    EXPECT_FALSE(game->player.keyHeld(Direction::Up));
-    EXPECT_FALSE(game->kbMouseMode);
+    EXPECT_FALSE(game->player.keyHeld(Direction::Up) || game->kbMouseMode);
     EXPECT_TRUE(game->running);
     // Far from the player, the message is shown all the same.
     ASSERT_EQ(game->messages.size(), 1u);

@@ -1,13 +1,33 @@
 #include "core/joystick_device.h"
-#include "recording_controls.h"
+#include "world/player_controls.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
 
 using Calls = std::vector<std::string>;
 constexpr float kPi = std::numbers::pi_v<float>;
+
+// Writes down every call.
+struct RecordingControls : PlayerControls {
+    void damage(float) override { calls.push_back("damage"); }
+    void setThrottle(float value) override { throttle = value; calls.push_back("throttle"); }
+    void setAimAngle(float angle) override { aim = angle; calls.push_back("aim"); }
+    void press(Direction d) override { calls.push_back("press " + std::to_string(static_cast<int>(d))); }
+    void release(Direction d) override { calls.push_back("release " + std::to_string(static_cast<int>(d))); }
+    Vec2 position() const override { return Vec2(); }
+
+    Calls calls;
+    float throttle = -1.0f;
+    float aim = 99.0f;
+};
+
+}  // namespace
 
 TEST(JoystickDevice, throttle_from_the_negative_half_of_axis_two_only)
 {
