@@ -64,7 +64,7 @@ TEST_F(Game_, blood_sucker_empties_rows_128_to_167_only)
     EXPECT_NE(grid.cellAt(6, 130), nullptr);
 }
 
-TEST_F(Game_, keys_mouse_and_window_events)
+TEST_F(Game_, keys_mouse_joystick_and_window_events)
 {
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
     runFrame();
@@ -90,20 +90,7 @@ TEST_F(Game_, keys_mouse_and_window_events)
     runFrame();
     EXPECT_FALSE(game->kbMouseMode);
 
-    pushKey(SDLK_ESCAPE, true);
-    runFrame();
-    EXPECT_FALSE(game->running);
-    game->running = true;
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    pushEvent(quit);
-    runFrame();
-    EXPECT_FALSE(game->running);
-}
-
-TEST_F(Game_, joystick_events_end_keyboard_and_mouse_mode)
-{
-    ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    // So do joystick events.
     InputManager input;
     input.addDevice(0, std::make_unique<JoystickDevice>(&game->player));
     game->setInput(&input);
@@ -115,13 +102,39 @@ TEST_F(Game_, joystick_events_end_keyboard_and_mouse_mode)
     EXPECT_FALSE(game->kbMouseMode);
     EXPECT_TRUE(game->player.keyHeld(Direction::Left));
     game->setInput(nullptr);
+
+    pushKey(SDLK_ESCAPE, true);
+    runFrame();
+    EXPECT_FALSE(game->running);
+    game->running = true;
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    pushEvent(quit);
+    runFrame();
+    EXPECT_FALSE(game->running);
+}
+
+TEST_F(Game_, outro_shows_its_messages_leaves_the_player_and_hears_only_quitting)
+{
+    ASSERT_TRUE(game->loadLevel("data/levels/outro.xml"));
+    EXPECT_TRUE(game->outro);
+    const Vec2 start = game->player.position();
+    pushKey(SDLK_w, true);
+    runFrame();
+    EXPECT_EQ(game->player.position(), start);
+    EXPECT_FALSE(game->player.keyHeld(Direction::Up) || game->kbMouseMode);
+    EXPECT_TRUE(game->running);
+    // Far from the player, the message is shown all the same.
+    ASSERT_EQ(game->messages.size(), 1u);
+    EXPECT_TRUE(game->messages[0]->shown);
+    pushKey(SDLK_ESCAPE, true);
+    runFrame();
+    EXPECT_FALSE(game->running);
 }
 
 TEST_F(Game_, level_load_places_player_door_and_keeps_start_marker)
 {
     ASSERT_TRUE(game->loadLevel("data/levels/outro.xml"));
-    EXPECT_TRUE(game->outro);
-    EXPECT_EQ(game->messages.size(), 1u);
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
     EXPECT_FALSE(game->outro);
     EXPECT_TRUE(game->messages.empty());

@@ -27,38 +27,27 @@ LevelList readList(const std::string &text)
 
 }  // namespace
 
-TEST(LevelList, next_walks_from_position_one_then_gives_empty)
-{
-    LevelList list = listOf({"", "a.xml", "b.xml", "c.xml"});
-    for (const char *expected : {"a.xml", "b.xml", "c.xml", "", ""}) {
-        EXPECT_EQ(list.next(), expected);
-    }
-    EXPECT_EQ(list.current, 4);
-    EXPECT_TRUE(list.entries[0].completed && list.entries[3].completed);
-    EXPECT_EQ(list.fileNameAt(-1), "");
-    EXPECT_EQ(list.fileNameAt(4), "");
-
-    LevelList empty;
-    EXPECT_EQ(empty.next(), "");
-    EXPECT_EQ(empty.current, 0);
-}
-
 TEST(LevelList, playable_walk_skips_gaps_and_starts_over)
 {
     LevelList list = listOf({"", "a.xml", "", "c.xml"});
     testing::internal::CaptureStderr();
     EXPECT_EQ(list.nextPlayable(), "a.xml");
+    EXPECT_TRUE(list.entries[0].completed);
     EXPECT_EQ(list.nextPlayable(), "c.xml");
+    EXPECT_EQ(list.current, 3);
     const std::string warning = testing::internal::GetCapturedStderr();
     EXPECT_NE(warning.find("data/levels.xml"), std::string::npos) << warning;
     EXPECT_NE(warning.find("position 2"), std::string::npos) << warning;
     testing::internal::CaptureStderr();
     EXPECT_EQ(list.nextPlayable(), "a.xml");
     testing::internal::GetCapturedStderr();
+    EXPECT_EQ(list.fileNameAt(-1), "");
+    EXPECT_EQ(list.fileNameAt(4), "");
 
-    LevelList nothing = listOf({"", "", ""});
-    EXPECT_FALSE(nothing.hasPlayableLevel());
-    EXPECT_EQ(nothing.nextPlayable(), "");
+    for (LevelList nothing : {LevelList(), listOf({"", "", ""})}) {
+        EXPECT_FALSE(nothing.hasPlayableLevel());
+        EXPECT_EQ(nothing.nextPlayable(), "");
+    }
 }
 
 TEST(LevelList, reading_positions_resizes_and_ignores_bad_entries)

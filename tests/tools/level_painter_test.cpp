@@ -3,30 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(LevelPainter, paints_the_colour_code_with_markers_last)
-{
-    const LevelLayout level = readLevel("room.txt", "ground rect 0 240 256 16\nblood rect 100 236 20 4\n"
-                                                    "ground line 10 200 20 200 2\nstart 20 239\ndoor 200 219\n"
-                                                    "zombie 150 100\ncollect 50 230\nblood rect 45 225 10 10\n"
-                                                    "ground text 60 10 2 T\n");
-    ASSERT_EQ(level.picture.w, 256);
-    EXPECT_EQ(level.picture.at(100, 236), kLevelBlood);
-    // A line two thick.
-    EXPECT_EQ(level.picture.at(15, 201), kLevelGround);
-    EXPECT_EQ(level.picture.at(15, 202), kLevelEmpty);
-    EXPECT_EQ(level.picture.at(20, 239), kLevelStart);
-    EXPECT_EQ(level.picture.at(200, 219), kLevelDoor);
-    EXPECT_EQ(level.picture.at(150, 100), kLevelZombie);
-    // Markers are painted over the later blood.
-    EXPECT_EQ(level.picture.at(50, 230), kLevelCollectable);
-    EXPECT_EQ(level.picture.at(49, 230), kLevelBlood);
-    // "T" is a full top bar and a middle stem, each font pixel 2 x 2.
-    EXPECT_EQ(level.picture.at(60, 10), kLevelGround);
-    EXPECT_EQ(level.picture.at(65, 11), kLevelGround);
-    EXPECT_EQ(level.picture.at(62, 19), kLevelGround);
-    EXPECT_EQ(level.picture.at(60, 19), kLevelEmpty);
-}
-
 TEST(LevelPainter, refuses_levels_that_cannot_be_played)
 {
     const auto errorOf = [](const std::string &source) -> std::string {

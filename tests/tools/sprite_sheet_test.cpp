@@ -41,10 +41,6 @@ TEST(SpriteSheet, animations_lie_in_rows_with_their_frame_rectangles)
     EXPECT_EQ(sheet.picture.at(2, 2), 0xFFFF0000u);
     EXPECT_EQ(sheet.picture.at(3, 2), 0xFFFF0000u);
     EXPECT_EQ(sheet.picture.at(5, 3), 0u);
-
-    const SpriteSheet still = readSpriteSheet("gem.txt", "frame 2 1\ncolour a ffffff\ncolour b 000000\npicture still\nab\n");
-    EXPECT_TRUE(still.animations.empty());
-    EXPECT_EQ(still.picture.at(1, 0), 0xFF000000u);
 }
 
 TEST(SpriteSheet, faults_name_file_and_line)

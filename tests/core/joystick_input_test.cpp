@@ -1,4 +1,6 @@
+#include "core/input_manager.h"
 #include "core/joystick_device.h"
+#include "support/replay_harness.h"
 #include "world/player_controls.h"
 
 #include <SDL.h>
@@ -29,10 +31,11 @@ struct RecordingControls : PlayerControls {
 
 }  // namespace
 
-TEST(JoystickDevice, throttle_from_the_negative_half_of_axis_two_only)
+TEST(JoystickDevice, throttle_aim_and_hat_from_their_own_axes_only)
 {
     RecordingControls player;
     JoystickDevice pad(&player);
+    // Throttle from the negative half of axis 2 only.
     pad.handle(InputDevice::kAxis, 2, 20000);
     EXPECT_TRUE(player.calls.empty());
     pad.handle(InputDevice::kAxis, 2, -16300);
@@ -44,24 +47,18 @@ TEST(JoystickDevice, throttle_from_the_negative_half_of_axis_two_only)
     }
     pad.handle(InputDevice::kHat, 1, SDL_HAT_UP);
     EXPECT_EQ(player.calls, Calls{"throttle"});
-}
 
-TEST(JoystickDevice, aim_from_axes_three_and_four_outside_the_dead_zone)
-{
-    RecordingControls player;
-    JoystickDevice pad(&player);
+    // Aim from axes 3 and 4 outside the dead zone.
+    player.calls.clear();
     pad.handle(InputDevice::kAxis, 3, -8000);  // length 0.245
     EXPECT_TRUE(player.calls.empty());
     pad.handle(InputDevice::kAxis, 3, -8200);
     EXPECT_FLOAT_EQ(player.aim, -kPi / 2.0f);
     pad.handle(InputDevice::kAxis, 4, -8200);  // axis 4 is x
     EXPECT_FLOAT_EQ(player.aim, -3.0f * kPi / 4.0f);
-}
 
-TEST(JoystickDevice, hat_presses_and_releases_changed_directions_in_order)
-{
-    RecordingControls player;
-    JoystickDevice pad(&player);
+    // The hat presses and releases the changed directions in order.
+    player.calls.clear();
     pad.handle(InputDevice::kHat, 0, SDL_HAT_UP);
     pad.handle(InputDevice::kHat, 0, SDL_HAT_RIGHTUP);
     EXPECT_EQ(player.calls, (Calls{"press 0", "press 3"}));
@@ -73,4 +70,33 @@ TEST(JoystickDevice, hat_presses_and_releases_changed_directions_in_order)
     unbound.handle(InputDevice::kHat, 0, SDL_HAT_UP);
     unbound.handle(InputDevice::kAxis, 2, -20000);
     unbound.handle(InputDevice::kAxis, 3, -20000);
+}
+
+TEST(InputManager, routes_joystick_events_to_the_device_of_their_joystick)
+{
+    RecordingControls player;
+    InputManager manager;
+    manager.addDevice(1, std::make_unique<JoystickDevice>(&player));
+    const auto from = [](Uint8 joystick, SDL_Event event) {
+        event.jaxis.which = joystick;  // the same place in every joystick event
+        return event;
+    };
+    EXPECT_TRUE(manager.handleEvent(from(1, joyAxisEvent(2, -16300))));
+    EXPECT_TRUE(manager.handleEvent(from(1, joyHatEvent(0, SDL_HAT_LEFT))));
+    EXPECT_TRUE(manager.handleEvent(from(1, joyButtonEvent(7, true))));
+    EXPECT_TRUE(manager.handleEvent(from(1, joyButtonEvent(7, false))));
+    EXPECT_EQ(player.calls, (Calls{"throttle", "press 2"}));
+
+    player.calls.clear();
+    EXPECT_FALSE(manager.handleEvent(from(0, joyAxisEvent(2, -20000))));
+    SDL_Event other{};
+    other.jball.which = 1;
+    for (Uint8 type : {SDL_JOYBALLMOTION, SDL_KEYDOWN, SDL_MOUSEMOTION}) {
+        other.type = type;
+        EXPECT_FALSE(manager.handleEvent(other));
+    }
+    EXPECT_TRUE(player.calls.empty());
+    // An empty registration is no device.
+    manager.addDevice(1, nullptr);
+    EXPECT_FALSE(manager.handleEvent(from(1, joyAxisEvent(2, 0))));
 }
