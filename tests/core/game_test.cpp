@@ -3,6 +3,7 @@
 #include "core/joystick_device.h"
 #include "core/startup.h"
 #include "gfx/door_sprite.h"
+#include "gfx/scene_render.h"
 #include "gfx/video.h"
 #include "support/game_fixture.h"
 #include "world/cell_grid.h"
@@ -21,7 +22,7 @@ TEST_F(Game_, pacing_runs_two_steps_or_one_when_late)
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
     const int start = gridSimulation.simulationStep;
     // The first frame of a level runs no earlier than 33 ms after the load.
-    for (const auto [ms, steps] : {std::pair{32, 0}, {1, 2}, {41, 3}, {40, 5}}) {
+    for (const auto &[ms, steps] : {std::pair{32, 0}, {1, 2}, {41, 3}, {40, 5}}) {
         gameclock::advance(ms);
         game->update();
         EXPECT_EQ(gridSimulation.simulationStep, start + steps) << ms;
