@@ -72,7 +72,7 @@ TEST_F(ZombieStrikes, outside_the_window_left_alone_inside_removed_by_moving_the
         Zombie &idle = addZombie(p);
         addZombie(p).dead = true;
         updateZombies(player, *grid);
-        // Inside, the dead one goes and the live one walks.
+        // Inside, the dead one goes.
         EXPECT_EQ(zombies.size(), inside ? 1u : 2u) << p.x << "," << p.y;
         if (!inside) {
             EXPECT_EQ(idle.velocity.x, 0.0f) << p.x << "," << p.y;
