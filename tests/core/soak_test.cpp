@@ -119,7 +119,7 @@ TEST(Soak, random_input_over_every_level)
     soak(5000, 20261206);
 }
 
-// The full run; set GORLAK_LONG_SOAK=1 (or run the "long" CTest label).
+// The full run; set GORLAK_LONG_SOAK=1.
 TEST(Soak, long_random_input_over_every_level)
 {
     if (std::getenv("GORLAK_LONG_SOAK") == nullptr) {
