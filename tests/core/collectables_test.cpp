@@ -3,30 +3,24 @@
 
 #include "play_world.h"
 
-namespace {
-
-class Collectables : public PlayWorld {};
-
-}  // namespace
+using Collectables = PlayWorld;
 
 TEST_F(Collectables, taken_strictly_within_ten_pixels_inside_the_widened_window)
 {
     camera = Rect{50, 50, 64, 48};  // window x in [45, 119), y in [43, 105)
-    const Vec2 centre(100.0f, 100.0f);
     collectables = {Vec2(109.99f, 100.0f), Vec2(110.0f, 100.0f), Vec2(100.0f, 90.0f), Vec2(93.0f, 93.0f)};
-    updateCollectables(centre);
+    updateCollectables(Vec2(100.0f, 100.0f));
     // The last one moved into the first freed slot and was examined again.
     EXPECT_EQ(collectables, (std::vector<Vec2>{Vec2(100.0f, 90.0f), Vec2(110.0f, 100.0f)}));
 
-    for (Vec2 c : {Vec2(44.9f, 60.0f), Vec2(119.0f, 60.0f), Vec2(60.0f, 42.9f), Vec2(60.0f, 105.0f)}) {
-        collectables = {c};
-        updateCollectables(c);  // standing on it
-        EXPECT_EQ(collectables.size(), 1u) << c.x << "," << c.y;
-    }
-    for (Vec2 c : {Vec2(45.0f, 60.0f), Vec2(118.9f, 60.0f), Vec2(60.0f, 43.0f), Vec2(60.0f, 104.9f)}) {
+    // Standing on one: taken only inside the window.
+    for (const auto &[c, inside] : {std::pair{Vec2(44.9f, 60.0f), false}, {Vec2(119.0f, 60.0f), false},
+                                    {Vec2(60.0f, 42.9f), false}, {Vec2(60.0f, 105.0f), false},
+                                    {Vec2(45.0f, 60.0f), true}, {Vec2(118.9f, 60.0f), true},
+                                    {Vec2(60.0f, 43.0f), true}, {Vec2(60.0f, 104.9f), true}}) {
         collectables = {c};
         updateCollectables(c);
-        EXPECT_TRUE(collectables.empty()) << c.x << "," << c.y;
+        EXPECT_EQ(collectables.empty(), inside) << c.x << "," << c.y;
     }
 }
 
@@ -70,7 +64,7 @@ TEST_F(Collectables, door_opens_when_none_is_left_and_is_left_through_its_rectan
     EXPECT_EQ(door.animation()->name, "door_open");
     EXPECT_TRUE(updateExitDoor(doorOpen, &door, Vec2(100.0f, 200.0f)));
     EXPECT_TRUE(updateExitDoor(doorOpen, nullptr, Vec2(112.99f, 220.99f)));
-    EXPECT_FALSE(updateExitDoor(doorOpen, &door, Vec2(113.0f, 210.0f)));
-    EXPECT_FALSE(updateExitDoor(doorOpen, &door, Vec2(105.0f, 221.0f)));
-    EXPECT_FALSE(updateExitDoor(doorOpen, &door, Vec2(99.99f, 199.99f)));
+    for (const Vec2 outside : {Vec2(113.0f, 210.0f), Vec2(105.0f, 221.0f), Vec2(99.99f, 199.99f)}) {
+        EXPECT_FALSE(updateExitDoor(doorOpen, &door, outside)) << outside.x << "," << outside.y;
+    }
 }

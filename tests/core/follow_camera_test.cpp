@@ -3,18 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class FollowCamera : public ::testing::Test {
-protected:
-    void SetUp() override { camera = Rect{0, 0, 64, 48}; }
-    void TearDown() override { camera = Rect{}; }
-};
-
-}  // namespace
-
-TEST_F(FollowCamera, centring_clamps_to_the_world)
+TEST(FollowCamera, centres_within_the_world_then_keeps_a_12_by_17_dead_zone)
 {
+    camera = Rect{0, 0, 64, 48};
     followCamera(10, 100, false);
     EXPECT_EQ(camera.x, 0);
     followCamera(250, 100, false);
@@ -23,25 +14,15 @@ TEST_F(FollowCamera, centring_clamps_to_the_world)
     EXPECT_EQ(camera.y, 208);
     followCamera(100, 100, false);
     EXPECT_EQ(camera, (Rect{68, 76, 64, 48}));
-}
-
-TEST_F(FollowCamera, dead_zone_is_12_across_and_17_down)
-{
-    followCamera(100, 100, false);  // centre (100, 100)
+    // Within 12 across and 17 down of the centre the camera holds.
     followCamera(112, 117, true);
-    EXPECT_EQ(camera.x, 68);
-    EXPECT_EQ(camera.y, 76);
-    followCamera(113, 118, true);
-    EXPECT_EQ(camera.x + 32, 113 - 12);
-    EXPECT_EQ(camera.y + 24, 118 - 17);
+    EXPECT_EQ(camera, (Rect{68, 76, 64, 48}));
     followCamera(50, 40, true);
-    EXPECT_EQ(camera.x + 32, 50 + 12);
-    EXPECT_EQ(camera.y + 24, 40 + 17);
-}
+    EXPECT_EQ(camera, (Rect{30, 33, 64, 48}));
 
-TEST_F(FollowCamera, view_wider_than_the_world_gets_a_negative_origin)
-{
+    // A view wider than the world gets a negative origin.
     camera = Rect{0, 0, 300, 48};
     followCamera(10, 10, false);
     EXPECT_EQ(camera.x, -44);
+    camera = Rect{};
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-// Messages with a 4 x 4 sprite drawn at (10, 10).
+// One message at (100, 100) with a 4 x 4 sprite drawn at (10, 10).
 class GameMessages : public PlayWorld {
 protected:
     void SetUp() override
@@ -13,61 +13,49 @@ protected:
         addAnimation("idle", Rect{0, 0, 4, 4});
         addAnimation("wave", Rect{0, 0, 4, 4});
         signPicture = picture(4, 4, 0x22CC44);
+        message.created = gameclock::now();  // the delay counts from here
+        message.position = Vec2(100.0f, 100.0f);
+        message.radius = 10.0f;
+        message.animationName = "idle";
+        message.sprite = std::make_unique<Sprite>();
+        message.sprite->setImage(signPicture.get());
+        message.sprite->setTopLeft(10, 10);
     }
-    void TearDown() override
-    {
-        messages.clear();
-        PlayWorld::TearDown();
-    }
-    GameMessage &addMessage(float radius)
-    {
-        auto message = std::make_unique<GameMessage>();
-        message->position = Vec2(100.0f, 100.0f);
-        message->radius = radius;
-        message->animationName = "idle";
-        message->sprite = std::make_unique<Sprite>();
-        message->sprite->setImage(signPicture.get());
-        message->sprite->setTopLeft(10, 10);
-        messages.push_back(std::move(message));
-        return *messages.back();
-    }
+    // Whether this frame drew the sign.
     bool drawnFrame(Vec2 point)
     {
         SDL_FillRect(video.world.get(), nullptr, 0);
-        updateGameMessages(messages, point);
+        updateGameMessage(message, point);
         return rgb(11, 11) == 0x22CC44;
     }
-    static std::string playing(const GameMessage &m)
+    std::string playing() const
     {
-        return m.sprite->animation() == nullptr ? std::string() : m.sprite->animation()->name;
+        return message.sprite->animation() == nullptr ? std::string() : message.sprite->animation()->name;
     }
 
     SurfacePtr signPicture;
-    std::vector<std::unique_ptr<GameMessage>> messages;
+    GameMessage message;
 };
 
 }  // namespace
 
 TEST_F(GameMessages, shown_strictly_inside_the_radius_never_with_radius_zero)
 {
-    GameMessage &message = addMessage(10.0f);
     EXPECT_FALSE(drawnFrame(Vec2(110.0f, 100.0f)));
-    EXPECT_EQ(playing(message), "");
+    EXPECT_EQ(playing(), "");
     EXPECT_TRUE(drawnFrame(Vec2(109.0f, 100.0f)));
     EXPECT_TRUE(message.shown);
-    EXPECT_EQ(playing(message), "idle");
+    EXPECT_EQ(playing(), "idle");
     EXPECT_FALSE(drawnFrame(Vec2(110.0f, 100.0f)));
     EXPECT_FALSE(message.shown);
 
-    messages.clear();
-    GameMessage &zero = addMessage(0.0f);
+    message.radius = 0.0f;
     EXPECT_FALSE(drawnFrame(Vec2(100.0f, 100.0f)));
-    EXPECT_FALSE(zero.shown);
+    EXPECT_FALSE(message.shown);
 }
 
 TEST_F(GameMessages, timed_switch_happens_once_after_the_delay_wherever_the_player_is)
 {
-    GameMessage &message = addMessage(10.0f);
     message.Timed = true;
     message.HowLong = 5000;
     message.TimedEvent = "wave";
@@ -77,13 +65,12 @@ TEST_F(GameMessages, timed_switch_happens_once_after_the_delay_wherever_the_play
     gameclock::advance(1);
     drawnFrame(Vec2(200.0f, 200.0f));
     EXPECT_FALSE(message.Timed);
-    EXPECT_EQ(message.animationName, "wave");
-    EXPECT_EQ(playing(message), "wave");
+    EXPECT_EQ(playing(), "wave");
 
     message.TimedEvent = "idle";
     gameclock::advance(10000);
     EXPECT_TRUE(drawnFrame(Vec2(100.0f, 100.0f)));
-    EXPECT_EQ(playing(message), "wave");
+    EXPECT_EQ(playing(), "wave");
 
     // A message without a sprite does nothing at all.
     message.sprite.reset();

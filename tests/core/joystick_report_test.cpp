@@ -9,7 +9,7 @@
 namespace {
 
 struct FakeJoysticks : JoystickSource {
-    explicit FakeJoysticks(std::vector<std::string> names) : names(std::move(names)) {}
+    FakeJoysticks(std::vector<std::string> names, bool openWorks) : names(std::move(names)), openWorks(openWorks) {}
     int count() override { return static_cast<int>(names.size()); }
     std::string name(int index) override { return names.at(static_cast<std::size_t>(index)); }
     bool open(int index, Counts &counts) override
@@ -21,7 +21,7 @@ struct FakeJoysticks : JoystickSource {
     void enableEvents() override { eventsEnabled = true; }
 
     std::vector<std::string> names;
-    bool openWorks = true;
+    bool openWorks;
     int opened = -1;
     bool eventsEnabled = false;
 };
@@ -43,7 +43,7 @@ TEST(JoystickReport, no_joystick_under_the_dummy_driver)
 
 TEST(JoystickReport, chooses_the_last_pad_named_360_else_the_first)
 {
-    FakeJoysticks pads({"Generic USB Pad", "Xbox 360 Controller"});
+    FakeJoysticks pads({"Generic USB Pad", "Xbox 360 Controller"}, true);
     std::ostringstream out;
     EXPECT_EQ(openJoystick(pads, out), 1);
     EXPECT_EQ(pads.opened, 1);
@@ -53,8 +53,7 @@ TEST(JoystickReport, chooses_the_last_pad_named_360_else_the_first)
                          "Number of Balls: 0\n");
 
     // No "360": pad 0; a failed open drops the five lines but keeps the index.
-    FakeJoysticks plain({"Pad One", "Pad Two"});
-    plain.openWorks = false;
+    FakeJoysticks plain({"Pad One", "Pad Two"}, false);
     std::ostringstream plainOut;
     EXPECT_EQ(openJoystick(plain, plainOut), 0);
     EXPECT_TRUE(plain.eventsEnabled);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/collectables.h"
+#include "core/startup.h"
 #include "formats/animation_library.h"
 #include "gfx/pixel_ops.h"
 #include "gfx/sprite.h"
@@ -28,13 +29,8 @@ protected:
     }
     void TearDown() override
     {
-        clearCollectables();
-        resetCollectableSprite();
-        clearZombies();
-        clearParticles();
-        animationLibrary().clear();
-        resetLevelMarkers();
-        resetVideo();
+        // Also forgets pictures looked up here, found or not.
+        resetProgramState();
         gameclock::release();
         SDL_Quit();
     }

@@ -7,34 +7,27 @@
 
 namespace {
 
-// Runs start-up code from the small test content directory.
+// Runs start-up code from the given directory.
 class StartUp : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        saved = std::filesystem::current_path();
-        std::filesystem::current_path(GORLAK_TEST_DATA_DIR "/e2e_content");
-    }
     void TearDown() override
     {
         resetVideo();
         SDL_Quit();
         std::filesystem::current_path(saved);
     }
-    std::filesystem::path saved;
+    const std::filesystem::path saved = std::filesystem::current_path();
 };
 
 }  // namespace
 
 TEST_F(StartUp, window_world_pictures_and_caption)
 {
+    std::filesystem::current_path(GORLAK_TEST_DATA_DIR "/e2e_content");
     ASSERT_TRUE(initVideo(64, 48, kWindowCaption, 4, false));
     ASSERT_NE(video.screen, nullptr);
-    EXPECT_EQ(video.screen->w, 256);
-    EXPECT_EQ(video.screen->h, 192);
-    EXPECT_EQ(video.screen->format->BitsPerPixel, 32);
-    EXPECT_EQ(video.world->w, 64);
-    EXPECT_EQ(video.world->format->BytesPerPixel, 4);
+    EXPECT_TRUE(video.screen->w == 256 && video.screen->h == 192 && video.screen->format->BitsPerPixel == 32);
+    EXPECT_TRUE(video.world->w == 64 && video.world->format->BytesPerPixel == 4);
     EXPECT_EQ(camera, (Rect{0, 0, 64, 48}));
     EXPECT_NE(video.lawnmowerImage, nullptr);
     char *title = nullptr;
@@ -46,7 +39,6 @@ TEST_F(StartUp, window_world_pictures_and_caption)
 
 TEST_F(StartUp, missing_picture_fails_with_message)
 {
-    std::filesystem::current_path(saved);
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     testing::internal::CaptureStderr();
     EXPECT_FALSE(initVideo(64, 48, kWindowCaption, 1, false));

@@ -1,15 +1,8 @@
 #include "game_fixture.h"
 
-#include "core/collectables.h"
 #include "core/startup.h"
-#include "gfx/scene_render.h"
-#include "world/blood_particles.h"
-#include "world/cell_grid.h"
 #include "world/clock.h"
-#include "world/grid_simulation.h"
-#include "world/level_markers.h"
 #include "world/random.h"
-#include "world/zombie.h"
 
 void GameFixture::SetUp()
 {
@@ -34,14 +27,4 @@ void GameFixture::runFrame()
 {
     gameclock::advance(33);
     game->update();
-}
-
-void GameFixture::pushKey(SDLKey key, bool down)
-{
-    SDL_Event event{};
-    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.type = event.type;
-    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key;
-    SDL_PushEvent(&event);
 }

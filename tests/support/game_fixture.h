@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/game.h"
+#include "support/replay_harness.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +18,7 @@ protected:
 
     // Runs exactly one frame: moves the clock on by 33 ms first.
     void runFrame();
-    // Pushes a key press or release through SDL's event queue.
-    static void pushKey(SDLKey key, bool down);
+    static void pushKey(SDLKey key, bool down) { pushEvent(keyEvent(key, down)); }
 
     std::unique_ptr<Game> game;
     std::filesystem::path savedDirectory;

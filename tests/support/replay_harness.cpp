@@ -2,17 +2,11 @@
 
 #include "core/collectables.h"
 #include "core/startup.h"
-#include "gfx/scene_render.h"
-#include "world/blood_particles.h"
 #include "world/cell_grid.h"
 #include "world/clock.h"
-#include "world/grid_simulation.h"
-#include "world/level_markers.h"
 #include "world/random.h"
-#include "world/zombie.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -21,42 +15,23 @@ namespace {
 
 constexpr std::uint32_t kFrameMs = 33;
 
-bool keyByName(const std::string &name, SDLKey &key)
+// One "frame N ..." command; false when its words make no event.
+bool parseEvent(std::istringstream &words, SDL_Event &event)
 {
     static const std::map<std::string, SDLKey> keys = {
         {"w", SDLK_w},         {"a", SDLK_a},           {"s", SDLK_s},         {"d", SDLK_d},
         {"escape", SDLK_ESCAPE}, {"space", SDLK_SPACE}, {"up", SDLK_UP},       {"down", SDLK_DOWN},
         {"left", SDLK_LEFT},   {"right", SDLK_RIGHT},   {"return", SDLK_RETURN},
     };
-    const auto found = keys.find(name);
-    if (found == keys.end()) {
-        return false;
-    }
-    key = found->second;
-    return true;
-}
-
-bool upOrDown(const std::string &word, bool &down)
-{
-    if (word != "up" && word != "down") {
-        return false;
-    }
-    down = word == "down";
-    return true;
-}
-
-// One "frame N ..." command; false when its words make no event.
-bool parseEvent(std::istringstream &words, SDL_Event &event)
-{
     std::string command;
+    std::string word;
     words >> command;
     if (command == "press" || command == "release") {
-        std::string name;
-        SDLKey key = SDLK_UNKNOWN;
-        if (!(words >> name) || !keyByName(name, key)) {
+        const auto key = (words >> word) ? keys.find(word) : keys.end();
+        if (key == keys.end()) {
             return false;
         }
-        event = keyEvent(key, command == "press");
+        event = keyEvent(key->second, command == "press");
         return true;
     }
     if (command == "mouse") {
@@ -68,39 +43,26 @@ bool parseEvent(std::istringstream &words, SDL_Event &event)
         event = mouseMotionEvent(x, y);
         return true;
     }
-    std::string state;
-    bool down = false;
-    if (command == "button") {
-        if (!(words >> state) || !upOrDown(state, down)) {
-            return false;
-        }
-        event = mouseButtonEvent(SDL_BUTTON_LEFT, down);
-        return true;
-    }
-    int index = 0;
-    if (!(words >> index) || index < 0 || index > 255) {
-        return false;
-    }
-    if (command == "joybutton") {
-        if (!(words >> state) || !upOrDown(state, down)) {
-            return false;
-        }
-        event = joyButtonEvent(static_cast<Uint8>(index), down);
-        return true;
-    }
-    int value = 0;
-    if (!(words >> value)) {
-        return false;
-    }
-    if (command == "axis" && value >= -32768 && value <= 32767) {
-        event = joyAxisEvent(static_cast<Uint8>(index), static_cast<Sint16>(value));
-        return true;
-    }
-    if (command == "hat" && value >= 0 && value <= 15) {
-        event = joyHatEvent(static_cast<Uint8>(index), static_cast<Uint8>(value));
+    if (command == "button" && (words >> word) && (word == "up" || word == "down")) {
+        event = mouseButtonEvent(SDL_BUTTON_LEFT, word == "down");
         return true;
     }
     return false;
+}
+
+// FNV-1a over the kind of every grid slot.
+std::uint64_t gridHash()
+{
+    const CellGrid &grid = worldGrid();
+    std::uint64_t hash = 1469598103934665603ull;
+    for (int y = 0; y < grid.height(); ++y) {
+        for (int x = 0; x < grid.width(); ++x) {
+            const Cell *cell = grid.cellAt(x, y);
+            hash ^= static_cast<std::uint64_t>(cell == nullptr ? 0 : cell->kind());
+            hash *= 1099511628211ull;
+        }
+    }
+    return hash;
 }
 
 }  // namespace
@@ -171,8 +133,7 @@ SDL_Event keyEvent(SDLKey key, bool down)
 SDL_Event mouseMotionEvent(int x, int y)
 {
     SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.type = SDL_MOUSEMOTION;
+    event.motion.type = event.type = SDL_MOUSEMOTION;
     event.motion.x = static_cast<Uint16>(x);
     event.motion.y = static_cast<Uint16>(y);
     return event;
@@ -181,8 +142,7 @@ SDL_Event mouseMotionEvent(int x, int y)
 SDL_Event mouseButtonEvent(Uint8 button, bool down)
 {
     SDL_Event event{};
-    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.type = event.type;
+    event.button.type = event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
     event.button.button = button;
     event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
     return event;
@@ -191,31 +151,28 @@ SDL_Event mouseButtonEvent(Uint8 button, bool down)
 SDL_Event joyAxisEvent(Uint8 axis, Sint16 value)
 {
     SDL_Event event{};
-    event.type = SDL_JOYAXISMOTION;
-    event.jaxis.type = SDL_JOYAXISMOTION;
-    event.jaxis.axis = axis;
-    event.jaxis.value = value;
+    event.jaxis = {SDL_JOYAXISMOTION, 0, axis, value};
     return event;
 }
 
 SDL_Event joyHatEvent(Uint8 hat, Uint8 value)
 {
     SDL_Event event{};
-    event.type = SDL_JOYHATMOTION;
-    event.jhat.type = SDL_JOYHATMOTION;
-    event.jhat.hat = hat;
-    event.jhat.value = value;
+    event.jhat = {SDL_JOYHATMOTION, 0, hat, value};
     return event;
 }
 
 SDL_Event joyButtonEvent(Uint8 button, bool down)
 {
     SDL_Event event{};
-    event.type = down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
-    event.jbutton.type = event.type;
-    event.jbutton.button = button;
-    event.jbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.jbutton = {static_cast<Uint8>(down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP), 0, button,
+                     static_cast<Uint8>(down ? SDL_PRESSED : SDL_RELEASED)};
     return event;
+}
+
+void pushEvent(SDL_Event event)
+{
+    SDL_PushEvent(&event);
 }
 
 ReplayHarness::ReplayHarness(const std::filesystem::path &contentDirectory, unsigned int seed)
@@ -228,7 +185,6 @@ ReplayHarness::ReplayHarness(const std::filesystem::path &contentDirectory, unsi
     }
     // Start-up seeds from the time; the replay needs its own seed.
     seedRandom(seed);
-    std::srand(seed);
     session_ = std::make_unique<GameSession>();
     session_->addJoystick(0);
     started_ = session_->loadLevels();
@@ -243,21 +199,9 @@ ReplayHarness::~ReplayHarness()
     std::filesystem::current_path(savedDirectory_);
 }
 
-bool ReplayHarness::startAt(int position)
-{
-    return started_ && session_->startAt(position);
-}
-
-void ReplayHarness::push(const SDL_Event &event)
-{
-    SDL_Event copy = event;
-    SDL_PushEvent(&copy);
-}
-
 bool ReplayHarness::runFrame()
 {
     gameclock::advance(kFrameMs);
-    frame_ += 1;
     return session_->runFrame();
 }
 
@@ -269,14 +213,10 @@ int ReplayHarness::play(const ReplayScript &script, bool stopOnNextLevel)
     const int startLevel = session_->levelList.current;
     std::size_t next = 0;
     for (int frame = 0; frame < script.frames; ++frame) {
-        while (next < script.events.size() && script.events[next].frame <= frame) {
-            push(script.events[next].event);
-            next += 1;
+        for (; next < script.events.size() && script.events[next].frame <= frame; ++next) {
+            pushEvent(script.events[next].event);
         }
-        if (!runFrame()) {
-            return frame + 1;
-        }
-        if (stopOnNextLevel && session_->levelList.current != startLevel) {
+        if (!runFrame() || (stopOnNextLevel && session_->levelList.current != startLevel)) {
             return frame + 1;
         }
     }
@@ -289,30 +229,11 @@ ReplayState ReplayHarness::state() const
     if (session_ == nullptr) {
         return state;
     }
-    const Game &game = session_->game;
     state.levelIndex = session_->levelList.current;
-    state.outro = game.outro;
-    state.running = game.running;
-    state.playerPosition = game.player.position();
+    state.running = session_->game.running;
+    state.playerPosition = session_->game.player.position();
     state.collectablesLeft = static_cast<int>(collectables.size());
-    state.zombiesAlive = static_cast<int>(
-        std::count_if(zombies.begin(), zombies.end(), [](const auto &zombie) { return !zombie->dead; }));
     state.bloodCells = worldGrid().bloodCellCount();
-    state.particles = static_cast<int>(particles.size());
     state.gridHash = gridHash();
     return state;
-}
-
-std::uint64_t gridHash()
-{
-    const CellGrid &grid = worldGrid();
-    std::uint64_t hash = 1469598103934665603ull;
-    for (int y = 0; y < grid.height(); ++y) {
-        for (int x = 0; x < grid.width(); ++x) {
-            const Cell *cell = grid.cellAt(x, y);
-            hash ^= static_cast<std::uint64_t>(cell == nullptr ? 0 : cell->kind());
-            hash *= 1099511628211ull;
-        }
-    }
-    return hash;
 }

@@ -28,9 +28,6 @@ struct ReplayEvent {
 //   frame 40 release d
 //   frame 41 mouse 600 300   mouse motion to window pixel (600, 300)
 //   frame 41 button down     left mouse button down / up
-//   frame 50 axis 2 -32000   joystick 0: axis, hat and button events
-//   frame 50 hat 0 1
-//   frame 50 joybutton 0 down
 struct ReplayScript {
     int startLevel = 1;
     int frames = 0;
@@ -47,17 +44,16 @@ SDL_Event mouseButtonEvent(Uint8 button, bool down);
 SDL_Event joyAxisEvent(Uint8 axis, Sint16 value);
 SDL_Event joyHatEvent(Uint8 hat, Uint8 value);
 SDL_Event joyButtonEvent(Uint8 button, bool down);
+// Puts the event on SDL's queue for the next frame to read.
+void pushEvent(SDL_Event event);
 
 // What a replay left behind.
 struct ReplayState {
     int levelIndex = 0;
-    bool outro = false;
     bool running = true;
     Vec2 playerPosition;
     int collectablesLeft = 0;
-    int zombiesAlive = 0;
     int bloodCells = 0;
-    int particles = 0;
     std::uint64_t gridHash = 0;
 };
 
@@ -73,9 +69,7 @@ public:
     // Start-up and the level list; false when the game could not start.
     bool started() const { return started_; }
     // Loads the level at this list position; false when it cannot.
-    bool startAt(int position);
-
-    void push(const SDL_Event &event);
+    bool startAt(int position) { return started_ && session_->startAt(position); }
     // Moves the clock on one frame (33 ms) and runs one turn of the loop.
     // False when a level could not be loaded.
     bool runFrame();
@@ -86,14 +80,9 @@ public:
 
     ReplayState state() const;
     GameSession &session() { return *session_; }
-    int frame() const { return frame_; }
 
 private:
     std::filesystem::path savedDirectory_;
     std::unique_ptr<GameSession> session_;
     bool started_ = false;
-    int frame_ = 0;
 };
-
-// FNV-1a over the kind of every grid slot.
-std::uint64_t gridHash();

@@ -7,42 +7,30 @@
 
 namespace {
 
-ReachReport reach(const std::string &source)
+ReachReport reach(const std::string &layout)
 {
-    return checkReach(readLevel("test.txt", source));
+    return checkReach(readLevel("test.txt", "ground rect 0 240 256 16\nstart 20 239\n" + layout));
 }
 
 }  // namespace
 
-TEST(ReachCheck, jump_height_limits_what_can_be_taken)
+TEST(ReachCheck, jumps_steps_walls_and_pits)
 {
     // A jump lifts the body about 50 pixels: a gem 38 above the centre of a
     // standing body is taken, one 73 above is not.
-    const ReachReport report = reach("ground rect 0 240 256 16\nstart 20 239\ndoor 200 219\n"
-                                     "collect 100 160\ncollect 100 195\n");
-    EXPECT_TRUE(report.doorReached);
-    ASSERT_EQ(report.missedGems.size(), 1u);
-    EXPECT_EQ(report.missedGems[0].y, 160);
-}
-
-TEST(ReachCheck, low_steps_are_walked_and_high_walls_stop_the_body)
-{
+    const ReachReport jump = reach("door 200 219\ncollect 100 160\ncollect 100 195\n");
+    EXPECT_TRUE(jump.doorReached);
+    ASSERT_EQ(jump.missedGems.size(), 1u);
+    EXPECT_EQ(jump.missedGems[0].y, 160);
     // 3-pixel steps need no jump; a wall taller than a jump hides the door.
-    const ReachReport steps = reach("ground rect 0 240 256 16\nground rect 100 237 156 3\nground rect 130 234 126 3\n"
-                                    "start 20 239\ndoor 200 213\n");
-    EXPECT_TRUE(steps.doorReached);
-    const ReachReport wall = reach("ground rect 0 240 256 16\nground rect 120 160 6 80\nstart 20 239\ndoor 200 219\n");
-    EXPECT_FALSE(wall.doorReached);
-}
-
-TEST(ReachCheck, reports_pits_the_player_cannot_leave)
-{
-    const ReachReport report = reach("ground rect 0 240 256 16\nground rect 100 170 4 70\nground rect 160 170 4 70\n"
-                                     "ground rect 70 200 30 4\nstart 20 239\ndoor 30 219\ncollect 130 230\n");
+    EXPECT_TRUE(reach("ground rect 100 237 156 3\nground rect 130 234 126 3\ndoor 200 213\n").doorReached);
+    EXPECT_FALSE(reach("ground rect 120 160 6 80\ndoor 200 219\n").doorReached);
     // The gem in the pit is reachable from the ledge, but nothing leads back.
-    EXPECT_TRUE(report.missedGems.empty());
-    EXPECT_TRUE(report.doorReached);
-    EXPECT_FALSE(report.trappedPlaces.empty());
+    const ReachReport pit = reach("ground rect 100 170 4 70\nground rect 160 170 4 70\nground rect 70 200 30 4\n"
+                                  "door 30 219\ncollect 130 230\n");
+    EXPECT_TRUE(pit.missedGems.empty());
+    EXPECT_TRUE(pit.doorReached);
+    EXPECT_FALSE(pit.trappedPlaces.empty());
 }
 
 TEST(ReachCheck, every_shipped_level_can_be_finished)
