@@ -59,5 +59,5 @@ TEST(SpriteSheet, faults_name_file_and_line)
     EXPECT_EQ(errorOf("frame 2 1\ncolour a ffffff\nanim x loop 50\naa\nanim x loop 50\naa\n"),
               "bad.txt:5: animation \"x\" is defined twice");
     EXPECT_EQ(errorOf("frame 2 1\ncolour a 12345\n"), "bad.txt:2: \"12345\" is not a colour (rrggbb or rrggbbaa)");
-    EXPECT_EQ(errorOf("frame 2 1\nanim x loop 50\n"), "bad.txt:0: \"x\" has no frames");
+    EXPECT_EQ(errorOf("frame 2 1\nanim x loop 50\n"), "bad.txt:2: \"x\" has no frames");
 }

@@ -52,11 +52,12 @@ SpriteSheet readSpriteSheet(const std::string &fileName, const std::string &cont
     int frameH = 0;
     std::map<char, std::uint32_t> palette;
     std::vector<AnimationFrames> animations;
+    std::vector<int> declaredAt;  // source line of each animation, for messages
     bool stillPicture = false;
     std::vector<std::string> grid;
     int gridLine = 0;
 
-    auto closeFrame = [&](const SourceLine &at) {
+    auto closeFrame = [&]() {
         if (grid.empty())
             return;
         if (static_cast<int>(grid.size()) != frameH)
@@ -73,7 +74,6 @@ SpriteSheet readSpriteSheet(const std::string &fileName, const std::string &cont
             }
         animations.back().frames.push_back(frame);
         grid.clear();
-        (void)at;
     };
 
     for (const SourceLine &line : lines) {
@@ -83,10 +83,10 @@ SpriteSheet readSpriteSheet(const std::string &fileName, const std::string &cont
                 gridLine = line.number;
             grid.push_back(line.text);
             if (static_cast<int>(grid.size()) == frameH)
-                closeFrame(line);
+                closeFrame();
             continue;
         }
-        closeFrame(line);
+        closeFrame();
         const std::string &keyword = line.words[0];
         if (keyword == "frame") {
             cursor.expectWords(3, "frame W H");
@@ -127,11 +127,13 @@ SpriteSheet readSpriteSheet(const std::string &fileName, const std::string &cont
                 cursor.fail("expected loop, once or mirror, found \"" + mode + "\"");
             }
             animations.push_back(animation);
+            declaredAt.push_back(line.number);
         } else if (keyword == "picture") {
             if (frameW <= 0)
                 cursor.fail("\"frame W H\" must come before the picture");
             stillPicture = true;
             animations.push_back(AnimationFrames{"", false, 30, {}});
+            declaredAt.push_back(line.number);
         } else {
             cursor.fail("unknown line \"" + line.text + "\"");
         }
@@ -141,9 +143,9 @@ SpriteSheet readSpriteSheet(const std::string &fileName, const std::string &cont
                                                    std::to_string(frameH));
     if (animations.empty())
         throw ContentError(fileName, 0, "no animation and no picture");
-    for (const AnimationFrames &animation : animations)
-        if (animation.frames.empty())
-            throw ContentError(fileName, 0, "\"" + animation.name + "\" has no frames");
+    for (std::size_t i = 0; i < animations.size(); ++i)
+        if (animations[i].frames.empty())
+            throw ContentError(fileName, declaredAt[i], "\"" + animations[i].name + "\" has no frames");
 
     if (stillPicture) {
         if (animations.size() != 1 || animations[0].frames.size() != 1)
