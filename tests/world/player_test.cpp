@@ -16,7 +16,7 @@ public:
     void move(Player &player) override { movedWith.push_back(player.velocity()); }
     void spawnSplash(int x, int y, Vec2 velocity, bool keepBlood) override
     {
-        origins.push_back(Vec2(x, keepBlood ? -1 : y));
+        origins.push_back(Vec2(x, keepBlood ? -1 : y));  // -1: no blood taken from the pool
         splashes.push_back(velocity);
     }
     std::vector<Vec2> movedWith;
@@ -35,38 +35,28 @@ Player standingPlayer()
 
 }  // namespace
 
-TEST(Player, running_accelerates_to_four_and_brakes_to_exactly_zero)
+TEST(Player, running_accelerates_to_four_brakes_to_exactly_zero_and_wades_at_half_speed)
 {
     Player player = standingPlayer();
     player.press(Direction::Right);
-    player.update();
-    EXPECT_FLOAT_EQ(player.velocity().x, 0.45f);
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i)
         player.update();
-    }
     EXPECT_FLOAT_EQ(player.velocity().x, 4.0f);
     EXPECT_EQ(player.animationName(), "p_run_right");
-
     player.release(Direction::Right);
     int steps = 0;
-    while (player.velocity().x > 0.0f && steps < 100) {
+    for (; player.velocity().x > 0.0f && steps < 100; ++steps)
         player.update();
-        ++steps;
-    }
     EXPECT_EQ(steps, 18);
     EXPECT_EQ(player.velocity().x, 0.0f);
     EXPECT_EQ(player.animationName(), "p_stand_right");
-}
 
-TEST(Player, wading_at_depth_twelve_halves_the_top_speed)
-{
-    Player player = standingPlayer();
-    player.setDepth(12);
-    player.press(Direction::Left);
-    for (int i = 0; i < 20; ++i) {
-        player.update();
-    }
-    EXPECT_FLOAT_EQ(player.velocity().x, -2.0f);
+    Player wader = standingPlayer();
+    wader.setDepth(12);
+    wader.press(Direction::Left);
+    for (int i = 0; i < 20; ++i)
+        wader.update();
+    EXPECT_FLOAT_EQ(wader.velocity().x, -2.0f);
 }
 
 TEST(Player, jumps_only_when_standing_on_land)

@@ -11,18 +11,16 @@ namespace {
 // A stand-in player that only records the damage it takes.
 class StubPlayer : public PlayerControls {
 public:
-    explicit StubPlayer(Vec2 at) : at_(at) {}
+    explicit StubPlayer(Vec2 at) : at(at) {}
     void damage(float amount) override { taken += amount; }
     void setThrottle(float) override {}
     void setAimAngle(float) override {}
     void press(Direction) override {}
     void release(Direction) override {}
-    Vec2 position() const override { return at_; }
+    Vec2 position() const override { return at; }
 
+    Vec2 at;
     float taken = 0.0f;
-
-private:
-    Vec2 at_;
 };
 
 class ZombieWorld : public ::testing::Test {
