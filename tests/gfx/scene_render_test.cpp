@@ -100,23 +100,7 @@ TEST_F(SceneRender, tint_keeps_the_top_byte_and_floors_each_channel_under_a_move
     EXPECT_EQ(screenAt(0, 0), kBlack);
 }
 
-TEST_F(SceneRender, scale_four_makes_identical_blocks)
-{
-    open(4, 2, 4);
-    for (int i = 0; i < 8; ++i) {
-        putPixel(video.world.get(), static_cast<std::int16_t>(i % 4), static_cast<std::int16_t>(i / 4),
-                 kBlack | static_cast<std::uint32_t>(i + 1));
-    }
-    cells(3, 1, "b");
-    render(grid, true);
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const std::uint32_t world = getPixel(video.world.get(), x / 4, y / 4);
-            ASSERT_EQ(screenAt(x, y), x >= 12 && y >= 4 ? blendColor(world, 0xFFFF0000, 125) : world) << x << "," << y;
-        }
-    }
-}
-
+// At scale 2, screen pixel (3, 5) is the copied second row of world pixel (1, 2).
 TEST_F(SceneRender, ground_hides_sprites_unless_its_colour_is_zero)
 {
     open(8, 4, 2);

@@ -12,9 +12,7 @@ namespace {
 
 SurfacePtr makeSurface(int w, int h)
 {
-    SurfacePtr s(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));
-    SDL_FillRect(s.get(), nullptr, 0);
-    return s;
+    return SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000));
 }
 
 // Column x of the picture holds the opaque colour x + 1.
@@ -28,7 +26,7 @@ SurfacePtr columnPicture(int w, int h)
 }
 
 // A 16 x 16 world surface under a camera at (10, 20), a driven clock and a
-// library holding "walk" (four 4 x 4 frames along the top) and "stand".
+// library holding "walk": four 4 x 4 frames along the top of a column picture.
 class SpriteTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -39,10 +37,6 @@ protected:
         walk->name = "walk";
         walk->frames = {Rect{0, 0, 4, 4}, Rect{4, 0, 4, 4}, Rect{8, 0, 4, 4}, Rect{12, 0, 4, 4}};
         animationLibrary().add(std::move(walk));
-        auto stand = std::make_unique<Animation>();
-        stand->name = "stand";
-        stand->frames = {Rect{0, 4, 2, 2}};
-        animationLibrary().add(std::move(stand));
     }
     void TearDown() override
     {
@@ -69,23 +63,7 @@ protected:
 
 }  // namespace
 
-TEST_F(SpriteTest, play_keeps_the_current_animation_for_its_own_or_an_unknown_name)
-{
-    Sprite s;
-    s.setImage(sheet.get());
-    s.play("walk");
-    s.setTopLeft(10, 20);
-    gameclock::advance(70);
-    s.draw(target.get());
-    EXPECT_EQ(s.source(), (Rect{8, 0, 4, 4}));
-    s.play("walk");
-    s.play("no such animation");
-    EXPECT_EQ(s.animation()->elapsed, 10);
-    s.play("stand");
-    EXPECT_EQ(s.animation()->elapsed, 0);
-}
-
-TEST_F(SpriteTest, off_camera_sprite_neither_draws_nor_advances)
+TEST_F(SpriteTest, animation_advances_only_while_visible_and_play_keeps_it_running)
 {
     Sprite s;
     s.setImage(sheet.get());
@@ -99,8 +77,13 @@ TEST_F(SpriteTest, off_camera_sprite_neither_draws_nor_advances)
     EXPECT_EQ(s.animation()->currentFrame, 0);
     // The time spent off screen counts at the next visible draw.
     s.setTopLeft(10, 20);
+    gameclock::advance(30);
     s.draw(target.get());
-    EXPECT_EQ(s.animation()->currentFrame, 1);
+    EXPECT_EQ(s.source(), (Rect{8, 0, 4, 4}));
+    // Its own name or an unknown one does not restart it.
+    s.play("walk");
+    s.play("no such animation");
+    EXPECT_EQ(s.animation()->elapsed, 10);
 }
 
 TEST_F(SpriteTest, clipping_at_the_camera_edges)
