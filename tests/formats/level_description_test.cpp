@@ -65,27 +65,3 @@ TEST(LevelDescription, message_without_radius_is_reported_and_never_shown)
     LevelDescription missing;
     EXPECT_FALSE(loadLevelDescription(missing, "/nonexistent/level.xml"));
 }
-
-TEST(LevelDescription, round_trip_through_the_writing_direction)
-{
-    LevelDescription d = readLevel(R"(<GorlakLevel>
-        <LevelImage>a.png</LevelImage><BackgroundImage>b.png</BackgroundImage>
-        <GroundColor r="255" g="10" b="20" a="30"/>
-        <CameraPan>1</CameraPan><CameraPanSpeed>0.5</CameraPanSpeed>
-        <CameraPanX>3</CameraPanX><CameraPanY>4</CameraPanY><BloodSucker>1</BloodSucker>
-        <GameMessage x="7" y="8" radius="9"><Animation>a1</Animation><Xpos>1</Xpos><Ypos>2</Ypos>
-          <Timed>1</Timed><HowLong>5000</HowLong><TimedEvent>a2</TimedEvent></GameMessage>
-      </GorlakLevel>)");
-    const std::unique_ptr<XmlNode> tree = toXml(d, "GorlakLevel");
-    LevelDescription back;
-    fromXml(tree.get(), back);
-    EXPECT_EQ(back.GroundColor, 0xFF0A141Eu);
-    EXPECT_FLOAT_EQ(back.CameraPanSpeed, 0.5f);
-    EXPECT_TRUE(back.BloodSucker && !back.Outro);
-    ASSERT_EQ(back.messages.size(), 1u);
-    const GameMessage &m = *back.messages[0];
-    EXPECT_EQ(m.position, Vec2(7.0f, 8.0f));
-    EXPECT_FLOAT_EQ(m.radius, 9.0f);
-    EXPECT_EQ(m.HowLong, 5000u);
-    EXPECT_EQ(m.TimedEvent, "a2");
-}

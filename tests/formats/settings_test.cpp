@@ -50,13 +50,3 @@ TEST(Settings, values_outside_the_limits_are_replaced_with_a_message)
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(huge.PixelSize, 20);
 }
-
-TEST(Settings, writing_gives_four_children_and_reads_back)
-{
-    const Settings written{true, 320, 200, 3};
-    const auto node = toXml(written, "GorlakSettings");
-    ASSERT_EQ(node->childCount(), 4);
-    Settings read{false, 1, 1, 1};
-    fromXml(node.get(), read);
-    EXPECT_EQ(read, written);
-}
