@@ -203,22 +203,13 @@ TEST_F(ActorWorld, spawn_drops_onto_ground_and_patrols_up_to_gaps_and_walls)
         z.update();
         EXPECT_TRUE(z.position.x == 120.0f && z.dir == -before);
     }
-}
-
-TEST_F(ActorWorld, patrols_between_its_ends_and_turns_there)
-{
-    Zombie z(Vec2(100.0f, 50.0f), 90.0f, 101.0f, 1.0f);
-    z.setDirection(-1);
-    for (int i = 0; i < 6; ++i)
-        z.update();
-    EXPECT_FLOAT_EQ(z.position.x, 101.0f);
-    EXPECT_EQ(z.animationName(), "z_walk_left");
-
-    // Pushed past the other end, it is put back on it and turns about.
-    z.position.x = 85.0f;
-    z.update();
-    EXPECT_FLOAT_EQ(z.position.x, 90.0f);
-    EXPECT_EQ(z.dir, -1);
+    // Pushed past an end, it is put back on it and turns about.
+    Zombie &w = *zombies[0];
+    w.setDirection(1);
+    w.position.x = 15.0f;
+    w.update();
+    EXPECT_FLOAT_EQ(w.position.x, 20.0f);
+    EXPECT_EQ(w.dir, -1);
 }
 
 TEST_F(ActorWorld, lunges_after_six_steps_of_contact_and_hurts_once)
