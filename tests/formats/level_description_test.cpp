@@ -1,5 +1,4 @@
 #include "formats/level_description.h"
-#include "xml/color.h"
 #include "xml/load_xml_file.h"
 
 #include <gtest/gtest.h>

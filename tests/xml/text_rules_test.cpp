@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 TEST(TextRules, numbers_take_the_leading_digits_or_keep_the_variable)
 {
     std::int32_t value = 5;
