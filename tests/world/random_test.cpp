@@ -43,8 +43,12 @@ TEST(Random, integer_generator_gives_the_c_library_sequence)
             ASSERT_EQ(nextRandomInteger(), std::rand()) << "seed " << seed << ", draw " << i;
         }
     }
-    // seedRandom seeds it too, and randomInt seeds once more with the same
-    // value on its first call, so the sequence still starts at the seed's first draw.
+}
+
+TEST(Random, seed_random_seeds_the_integer_generator)
+{
+    // randomInt seeds once more with the same value on its first call, so
+    // the sequence still starts at the seed's first draw.
     seedRandom(99);
     std::srand(99);
     EXPECT_EQ(randomInt(0, 1 << 30), std::rand() % ((1 << 30) + 1));
