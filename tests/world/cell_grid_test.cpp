@@ -1,5 +1,6 @@
 #include "world/blood_cell.h"
 #include "world/cell_grid.h"
+#include "world/cell_pool.h"
 #include "world/grid_simulation.h"
 #include "world/level_markers.h"
 #include "world/random.h"
@@ -8,7 +9,6 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -18,12 +18,15 @@ namespace {
 
 using Points = std::vector<std::pair<int, int>>;
 
-class GridSteps : public ::testing::Test {
+// A hand-built world of a given size; tick() runs one cell's update in a
+// step of its own.
+template <int Width, int Height>
+class GridWorld : public ::testing::Test {
 protected:
     void SetUp() override
     {
         resetGridSimulation();
-        seedIntegerGenerator(3);
+        seedIntegerGenerator(7);
     }
     void TearDown() override { resetGridSimulation(); }
 
@@ -32,45 +35,115 @@ protected:
         grid.placeBlood(x, y);
         return static_cast<BloodCell *>(grid.cellAt(x, y));
     }
+    void ground(int x, int y) { grid.slot(x, y) = std::make_unique<SolidCell>(); }
     void groundRow(int y, int from, int to)
     {
-        for (int x = from; x <= to; ++x) {
-            grid.slot(x, y) = std::make_unique<SolidCell>();
-        }
+        for (int x = from; x <= to; ++x)
+            ground(x, y);
     }
-    void fullSweep(int hint)
+    void tick(BloodCell *cell, bool force = false)
     {
-        gridSimulation.sweepCounter = 10;
-        grid.step(hint);
+        ++gridSimulation.simulationStep;
+        cell->update(force);
     }
 
-    CellGrid grid{16, 16};
+    CellGrid grid{Width, Height};
 };
+
+using BloodRules = GridWorld<200, 200>;
+using GridSteps = GridWorld<16, 16>;
 
 // Records what a level picture hands out, and whether ground was already
 // built under each zombie at that moment.
 struct Recorder : LevelPictureListener {
     void zombieSpawn(CellGrid &grid, int x, int y) override
     {
-        zombies.emplace_back(x, y);
         const Cell *below = grid.cellAt(x, y + 1);
-        groundBelow.push_back(below != nullptr && below->kind() == Solid);
+        zombies.emplace_back(x, below != nullptr && below->kind() == Solid ? y : -1);
     }
     void collectable(int x, int y) override { collectables.emplace_back(x, y); }
 
-    Points zombies;
-    std::vector<bool> groundBelow;
+    Points zombies;  // y is -1 where no ground was built below yet
     Points collectables;
 };
 
 }  // namespace
 
+TEST_F(BloodRules, fall_accelerates_on_schedule)
+{
+    BloodCell *cell = blood(100, 1);
+    for (int step = 1; step <= 41; ++step) {
+        const int before = cell->y();
+        tick(cell);
+        const int expected = step <= 8 ? 1 : step <= 24 ? 2 : step <= 40 ? 3 : 4;
+        ASSERT_EQ(cell->y() - before, expected) << "step " << step;
+        ASSERT_EQ(grid.cellAt(cell->x(), cell->y()), cell);
+    }
+}
+
+TEST_F(BloodRules, slides_down_right_before_down_left_then_flows_from_an_occupied_side)
+{
+    BloodCell *cell = blood(10, 10);
+    ground(10, 11);
+    tick(cell);
+    EXPECT_EQ(cell->x(), 11);
+    ground(11, 12);
+    ground(12, 12);
+    tick(cell);
+    EXPECT_TRUE(cell->x() == 10 && cell->y() == 12);
+
+    // Boxed in below, a wall that follows it pushes it on 9 steps of every 10.
+    for (int x = 1; x < 199; ++x)
+        ground(x, 31);
+    BloodCell *flow = blood(10, 30);
+    int moves = 0;
+    for (int step = 0; step < 100; ++step) {
+        ground(flow->x() - 1, 30);
+        const int before = flow->x();
+        tick(flow);
+        moves += flow->x() != before;
+    }
+    EXPECT_NEAR(moves, 90, 1);
+}
+
+TEST_F(BloodRules, edge_cells_never_move)
+{
+    const int edges[][2] = {{0, 50}, {199, 50}, {60, 0}, {70, 199}};
+    for (const auto &at : edges) {
+        BloodCell *cell = blood(at[0], at[1]);
+        for (int step = 0; step < 5; ++step)
+            tick(cell, true);
+        EXPECT_EQ(grid.cellAt(at[0], at[1]), cell);
+    }
+}
+
+TEST(BloodFall, extra_moves_never_reach_the_edge_columns)
+{
+    // Only the middle column is interior: a fast fall must neither step onto
+    // an edge column nor wrap from there into the next row.
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        resetGridSimulation();
+        seedIntegerGenerator(seed);
+        CellGrid grid(3, 300);
+        grid.placeBlood(1, 1);
+        auto *cell = static_cast<BloodCell *>(grid.cellAt(1, 1));
+        grid.slot(0, 298) = std::make_unique<SolidCell>();
+        for (int step = 0; step < 60; ++step) {
+            ++gridSimulation.simulationStep;
+            cell->update(false);
+            ASSERT_EQ(cell->x(), 1) << "seed " << seed;
+            ASSERT_EQ(grid.cellAt(1, cell->y()), cell);
+        }
+        EXPECT_EQ(grid.cellAt(0, 298)->kind(), Solid);
+    }
+    resetGridSimulation();
+}
+
 TEST_F(GridSteps, nothing_moves_before_the_first_full_sweep)
 {
     BloodCell *cell = blood(8, 2);
-    for (int step = 1; step <= 10; ++step) {
+    for (int step = 1; step <= 10; ++step)
         grid.step(0);
-    }
     EXPECT_EQ(cell->y(), 2);
     grid.step(0);  // the 11th step sweeps everything
     grid.step(0);  // from now on its own moves keep it in the dirty box
@@ -85,11 +158,9 @@ TEST_F(GridSteps, full_sweeps_rest_and_wake_sleepers)
     BloodCell *cell = blood(8, 14);
     gridSimulation.sweepCounter = 10;
     int steps = 0;
-    while (!cell->asleep() && steps < 1000) {
+    for (; !cell->asleep() && steps < 1000; ++steps)
         grid.step(0);
-        ++steps;
-    }
-    EXPECT_EQ(steps, 11 * 52 + 1) << "boxed in, it rests once per full sweep";
+    EXPECT_EQ(steps, 11 * 52 + 1) << "boxed in, it rests once per full sweep and sleeps after 51 rests";
     grid.removeCell(8, 15);
     gridSimulation.dirtyRect.include(8, 14);
     while (gridSimulation.sweepCounter < 10) {
@@ -101,25 +172,22 @@ TEST_F(GridSteps, full_sweeps_rest_and_wake_sleepers)
     EXPECT_FALSE(cell->asleep());
 }
 
-TEST_F(GridSteps, full_row_mark_follows_top_of_full_block)
+TEST_F(GridSteps, full_sweeps_start_at_the_top_of_the_full_rows)
 {
-    for (int y = 13; y <= 15; ++y) {
-        groundRow(y, 0, 15);
-    }
-    groundRow(12, 0, 10);
+    for (int y = 12; y <= 15; ++y)
+        groundRow(y, 0, y == 12 ? 10 : 15);
     BloodCell *above = blood(3, 5);
-    fullSweep(0);
+    gridSimulation.sweepCounter = 10;
+    grid.step(0);
     EXPECT_EQ(gridSimulation.fullRowMark, 13);
     EXPECT_EQ(above->y(), 6);
+    // The mark follows the block up; rows below it are left to the dirty sweeps.
     groundRow(12, 11, 15);
-    fullSweep(0);
-    EXPECT_EQ(gridSimulation.fullRowMark, 12);
-    // Starting below a row that is no longer full leaves the mark alone,
-    // and rows below the start are not swept.
-    grid.removeCell(5, 13);
     grid.removeCell(5, 14);
+    grid.removeCell(5, 15);
     BloodCell *below = blood(5, 14);
-    fullSweep(13);
+    gridSimulation.sweepCounter = 10;
+    grid.step(0);
     EXPECT_EQ(gridSimulation.fullRowMark, 12);
     EXPECT_EQ(below->y(), 14);
 }
@@ -146,14 +214,11 @@ TEST(CellGrid, builds_bottom_up_with_markers_anywhere)
     resetLevelMarkers();
     // A picture larger than the grid, black but for these pixels.
     const std::vector<std::pair<std::pair<int, int>, std::uint32_t>> pixels{
-        {{10, 20}, 0xFFFFFF}, {{11, 20}, 0xFF0000}, {{12, 20}, 0x123456},  {{10, 19}, 0x00FF00},
-        {{40, 201}, 0xFFFFFF}, {{40, 200}, 0x00FF00}, {{50, 30}, 0x00FFFF}, {{260, 10}, 0xFFFFFF},
-        {{10, 260}, 0xFF0000}, {{280, 270}, 0x0000FF}, {{290, 5}, 0xFF00FF}};
+        {{10, 20}, 0xFFFFFF}, {{11, 20}, 0xFF0000}, {{12, 20}, 0x123456}, {{10, 19}, 0x00FF00},
+        {{50, 30}, 0x00FFFF}, {{260, 10}, 0xFFFFFF}, {{10, 260}, 0xFF0000}, {{280, 270}, 0x0000FF}, {{290, 5}, 0xFF00FF}};
     SDL_Surface *picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 300, 280, 32, 0xFF0000, 0xFF00, 0xFF, 0);
-    SDL_FillRect(picture, nullptr, 0);
-    for (const auto &[at, color] : pixels) {
+    for (const auto &[at, color] : pixels)
         static_cast<std::uint32_t *>(picture->pixels)[at.second * picture->pitch / 4 + at.first] = color;
-    }
     const std::string path = (std::filesystem::temp_directory_path() / "gorlak_grid_build.bmp").string();
     SDL_SaveBMP(picture, path.c_str());
     SDL_FreeSurface(picture);
@@ -166,18 +231,29 @@ TEST(CellGrid, builds_bottom_up_with_markers_anywhere)
     EXPECT_EQ(grid.cellAt(12, 20), nullptr);
     EXPECT_EQ(grid.cellAt(0, 11), nullptr) << "nothing is built outside the grid";
     EXPECT_EQ(grid.bloodCellCount(), 1);
-    EXPECT_EQ(recorder.zombies, (Points{{40, 200}, {10, 19}}));
-    EXPECT_EQ(recorder.groundBelow, (std::vector<bool>{true, true}));
+    EXPECT_EQ(recorder.zombies, (Points{{10, 19}}));
     EXPECT_EQ(recorder.collectables, (Points{{50, 30}}));
     EXPECT_TRUE(playerStart.x == 280 && playerStart.y == 257);
     EXPECT_TRUE(doorRect.x == 290 && doorRect.y == 5);
     resetLevelMarkers();
-}
 
-TEST(CellGrid, missing_picture_builds_nothing_and_says_so)
-{
-    CellGrid grid(16, 16);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(grid.buildFromImage("no/such/level.png"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("no/such/level.png"), std::string::npos);
+}
+
+TEST(CellPool, reuses_blocks_and_overflows_to_the_heap)
+{
+    CellPool pool(sizeof(SolidCell), 2);
+    void *first = pool.allocate(sizeof(SolidCell));
+    void *second = pool.allocate(sizeof(SolidCell));
+    void *third = pool.allocate(sizeof(SolidCell));
+    const bool pooled = pool.owns(first);  // sanitizer builds take every cell from the heap
+    EXPECT_FALSE(pool.owns(third)) << "a full pool falls back to the heap";
+    pool.release(third);
+    pool.release(second);
+    void *again = pool.allocate(sizeof(SolidCell));
+    EXPECT_TRUE(!pooled || again == second);
+    pool.release(first);
+    pool.release(again);
 }

@@ -1,0 +1,339 @@
+#include "world/grid_player_mover.h"
+
+#include "test_world.h"
+#include "world/clock.h"
+#include "world/player.h"
+#include "world/random.h"
+#include "world/zombie.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+class ActorWorld : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        clearZombies();
+        seedRandom(11);
+        player.setMover(&mover);
+    }
+    void TearDown() override { clearZombies(); }
+
+    void moveFrom(Vec2 at, Vec2 velocity)
+    {
+        player.setPosition(at);
+        player.setVelocity(velocity);
+        player.setOnGround(false);
+        mover.move(player);
+    }
+
+    Zombie &addZombie(Vec2 at, int dir)
+    {
+        zombies.push_back(std::make_unique<Zombie>(at, 0.0f, 250.0f, 1.0f));
+        zombies.back()->setDirection(dir);
+        return *zombies.back();
+    }
+
+    CellGrid grid{256, 256};
+    GridPlayerMover mover{&grid};
+    Player player;
+};
+
+const Vec2 kNoMower(500.0f, 500.0f);
+
+// Records what the player asks of its mover and leaves the body where it is.
+class RecordingMover : public PlayerMover {
+public:
+    void move(Player &player) override { movedWith.push_back(player.velocity()); }
+    void spawnSplash(int x, int y, Vec2 velocity, bool keepBlood) override
+    {
+        origins.push_back(Vec2(x, keepBlood ? -1 : y));  // -1: no blood taken from the pool
+        splashes.push_back(velocity);
+    }
+    std::vector<Vec2> movedWith;
+    std::vector<Vec2> origins;
+    std::vector<Vec2> splashes;
+};
+
+// A player standing still on the floor of the plain fallback move.
+Player standingPlayer()
+{
+    Player player;
+    player.setPosition(Vec2(100.0f, 237.0f));
+    player.setOnGround(true);
+    return player;
+}
+
+}  // namespace
+
+TEST_F(ActorWorld, lands_on_ground_and_on_the_world_floor_inside_the_side_limits)
+{
+    fillGround(grid, 0, 255, 100, 100);
+    moveFrom(Vec2(50.0f, 86.0f), Vec2(0.0f, 2.0f));
+    EXPECT_EQ(player.position(), Vec2(50.0f, 87.0f));
+    EXPECT_FLOAT_EQ(player.velocity().y, 0.1f);
+    EXPECT_TRUE(player.onGround());
+
+    moveFrom(Vec2(50.0f, 238.0f), Vec2(0.0f, 5.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 241.0f);
+    moveFrom(Vec2(3.0f, 150.0f), Vec2(-4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 2.0f);
+    moveFrom(Vec2(248.0f, 150.0f), Vec2(4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 250.0f);
+    EXPECT_EQ(player.velocity().x, 0.0f);
+}
+
+TEST_F(ActorWorld, walls_stop_the_body_only_over_its_top_ten_rows)
+{
+    fillGround(grid, 56, 56, 97, 99);
+    moveFrom(Vec2(50.0f, 87.0f), Vec2(4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 53.0f);
+
+    fillGround(grid, 55, 55, 96, 99);
+    moveFrom(Vec2(50.0f, 87.0f), Vec2(4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 51.0f);
+    fillGround(grid, 0, 255, 40, 40);
+    moveFrom(Vec2(50.0f, 46.0f), Vec2(0.0f, -8.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 41.0f);
+}
+
+TEST_F(ActorWorld, walking_into_zombies_pushes_them_or_is_squeezed)
+{
+    Zombie &z = addZombie(Vec2(40.0f, 87.0f), 1);
+    moveFrom(Vec2(47.5f, 87.0f), Vec2(-2.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 47.0f);
+    // The push of -0.375 moved the zombie at once; it turned to attack.
+    EXPECT_FLOAT_EQ(z.position.x, 39.625f);
+    EXPECT_EQ(z.animationName(), "z_attack_right");
+
+    clearZombies();
+    Zombie &h = addZombie(Vec2(48.0f, 87.0f), 1);
+    addZombie(Vec2(43.0f, 87.0f), -1);
+    moveFrom(Vec2(50.0f, 87.0f), Vec2(-4.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 50.0f);
+    EXPECT_FLOAT_EQ(player.health(), 0.95f);
+    EXPECT_EQ(h.animationName(), "z_attack_left");
+}
+
+TEST_F(ActorWorld, lands_on_a_zombie_head_beyond_the_half_pixel_margin)
+{
+    Zombie &z = addZombie(Vec2(50.0f, 91.1f), 1);
+    moveFrom(Vec2(49.0f, 80.0f), Vec2(0.0f, 14.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 91.1f - 13.0f);
+    EXPECT_TRUE(player.onGround());
+
+    // New top only 0.4 above the zombie's: falls on, the zombie still feels it.
+    z.position.y = 90.9f;
+    z.attacking = false;
+    moveFrom(Vec2(49.0f, 80.0f), Vec2(0.0f, 14.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 90.5f);
+    EXPECT_FALSE(player.onGround());
+    EXPECT_TRUE(z.attacking);
+}
+
+TEST_F(ActorWorld, full_pool_gives_depth_13_and_swimming)
+{
+    fillBlood(grid, 50, 53, 100, 112);
+    EXPECT_EQ(mover.measureDepth(Vec2(50.0f, 95.0f)), 8);
+    moveFrom(Vec2(50.0f, 100.0f), Vec2(0.0f, 0.0f));
+    EXPECT_EQ(player.depth(), 13);
+    EXPECT_TRUE(player.swimming());
+}
+
+// Unclamped, column -1 of row 5 is column 15 of row 4, and column 16 of
+// row 3 is column 0 of row 4: the scans must see neither.
+TEST(GridPlayerMoverBounds, scans_never_wrap_round_the_grid_edges)
+{
+    CellGrid grid(16, 16);
+    fillGround(grid, 15, 15, 4, 4);
+    fillGround(grid, 0, 0, 4, 4);
+    const GridPlayerMover mover(&grid);
+    EXPECT_FALSE(mover.findSolidAcross(Vec2(-3.0f, 5.0f), Vec2(0.0f, 6.0f), -1).found());
+    EXPECT_FALSE(mover.findSolidAcross(Vec2(16.0f, 3.0f), Vec2(20.0f, 4.0f), 1).found());
+    EXPECT_FALSE(mover.findSolidAlong(Vec2(-3.0f, 5.0f), Vec2(0.0f, 6.0f), 1).found());
+    EXPECT_FALSE(mover.findSolidAlong(Vec2(16.0f, 3.0f), Vec2(19.0f, 3.0f), -1).found());
+    const CellPoint across = mover.findSolidAcross(Vec2(-40.0f, -40.0f), Vec2(400.0f, 400.0f), -1);
+    EXPECT_EQ(across.x, 15);
+    EXPECT_EQ(across.y, 4);
+
+    fillBlood(grid, 0, 15, 10, 15);
+    EXPECT_EQ(mover.measureDepth(Vec2(-2.0f, 12.0f)), 0);
+    EXPECT_EQ(mover.measureDepth(Vec2(14.0f, 12.0f)), 0);
+    EXPECT_EQ(mover.measureDepth(Vec2(std::numeric_limits<float>::quiet_NaN(), 1.0e9f)), 0);
+}
+
+TEST_F(ActorWorld, a_player_far_outside_the_world_moves_safely)
+{
+    moveFrom(Vec2(50.0f, 300.0f), Vec2(2.0f, 1.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 241.0f);
+    moveFrom(Vec2(-500.0f, -500.0f), Vec2(-3.0f, -5.0f));
+    EXPECT_EQ(player.position(), Vec2(2.0f, 1.0f));
+    moveFrom(Vec2(1.0e9f, 1.0e9f), Vec2(0.0f, 0.0f));
+    EXPECT_FLOAT_EQ(player.position().x, 250.0f);
+}
+
+TEST_F(ActorWorld, spawn_drops_onto_ground_and_patrols_up_to_gaps_and_walls)
+{
+    fillGround(grid, 20, 60, 100, 100);
+    fillGround(grid, 40, 40, 99, 99);
+    spawnZombie(grid, 30, 50, 0.5f);
+    ASSERT_EQ(zombies.size(), 1u);
+    EXPECT_EQ(zombies[0]->position, Vec2(30.0f, 87.0f));
+    EXPECT_FLOAT_EQ(zombies[0]->leftBound, 20.0f);
+    EXPECT_FLOAT_EQ(zombies[0]->rightBound, 32.0f);
+
+    // Nothing below, or a point off the grid: no zombie.
+    spawnZombie(grid, 100, 50, 1.0f);
+    fillGround(grid, 0, 0, 52, 52);
+    spawnZombie(grid, 256, 50, 1.0f);
+    EXPECT_EQ(zombies.size(), 1u);
+
+    // On a one-pixel ledge both ends meet, and it turns on every step.
+    fillGround(grid, 120, 120, 50, 50);
+    spawnZombie(grid, 120, 10, 1.0f);
+    ASSERT_EQ(zombies.size(), 2u);
+    EXPECT_TRUE(zombies[1]->leftBound == 120.0f && zombies[1]->rightBound == 120.0f);
+    Zombie &z = *zombies[1];
+    for (int i = 0; i < 2; ++i) {
+        const int before = z.dir;
+        z.update();
+        EXPECT_TRUE(z.position.x == 120.0f && z.dir == -before);
+    }
+    // Pushed past an end, it is put back on it and turns about.
+    Zombie &w = *zombies[0];
+    w.setDirection(1);
+    w.position.x = 15.0f;
+    w.update();
+    EXPECT_FLOAT_EQ(w.position.x, 20.0f);
+    EXPECT_EQ(w.dir, -1);
+}
+
+TEST_F(ActorWorld, lunges_after_six_steps_of_contact_and_hurts_once)
+{
+    Zombie z(Vec2(100.0f, 50.0f), 0.0f, 250.0f, 1.0f);
+    z.setDirection(-1);
+    player.setPosition(Vec2(95.0f, 50.0f));
+    z.contact(player, kNoMower);
+    EXPECT_EQ(z.animationName(), "z_attack_left");
+    for (int step = 1; step <= 5; ++step) {
+        z.update();
+        EXPECT_FALSE(z.lunging) << "step " << step;
+        z.contact(player, kNoMower);
+    }
+    z.update();
+    EXPECT_TRUE(z.lunging);
+    z.contact(player, kNoMower);
+    z.contact(player, kNoMower);
+    EXPECT_FLOAT_EQ(player.health(), 0.95f);
+}
+
+TEST_F(ActorWorld, no_attack_under_the_lawnmower_and_zero_health_is_alive)
+{
+    Zombie z(Vec2(100.0f, 50.0f), 0.0f, 250.0f, 1.0f);
+    z.lunging = true;
+    player.setPosition(Vec2(110.0f, 50.0f));
+    z.contact(player, Vec2(104.0f, 54.0f));
+    EXPECT_FALSE(z.attacking);
+    EXPECT_FLOAT_EQ(player.health(), 1.0f);
+
+    z.damage(1.0f);
+    EXPECT_FALSE(z.dead);
+    z.damage(0.001f);
+    EXPECT_TRUE(z.dead);
+}
+
+TEST(Player, running_accelerates_to_four_brakes_to_exactly_zero_and_wades_at_half_speed)
+{
+    Player player = standingPlayer();
+    player.press(Direction::Right);
+    for (int i = 0; i < 20; ++i)
+        player.update();
+    EXPECT_FLOAT_EQ(player.velocity().x, 4.0f);
+    EXPECT_EQ(player.animationName(), "p_run_right");
+    player.release(Direction::Right);
+    int steps = 0;
+    for (; player.velocity().x > 0.0f && steps < 100; ++steps)
+        player.update();
+    EXPECT_EQ(steps, 18);
+    EXPECT_EQ(player.velocity().x, 0.0f);
+    EXPECT_EQ(player.animationName(), "p_stand_right");
+
+    Player wader = standingPlayer();
+    wader.setDepth(12);
+    wader.press(Direction::Left);
+    for (int i = 0; i < 20; ++i)
+        wader.update();
+    EXPECT_FLOAT_EQ(wader.velocity().x, -2.0f);
+}
+
+TEST(Player, jumps_only_when_standing_on_land)
+{
+    Player player = standingPlayer();
+    player.press(Direction::Up);
+    EXPECT_FLOAT_EQ(player.velocity().y, -7.0f);
+
+    Player swimmer = standingPlayer();
+    swimmer.setDepth(13);
+    swimmer.press(Direction::Up);
+    EXPECT_FLOAT_EQ(swimmer.velocity().y, 0.0f);
+    // Up still held when leaving the pool jumps out at 0.85 of a jump.
+    swimmer.setDepth(6);
+    EXPECT_FALSE(swimmer.swimming());
+    EXPECT_FALSE(swimmer.onGround());
+    EXPECT_FLOAT_EQ(swimmer.velocity().y, -5.95f);
+}
+
+TEST(Player, falling_into_blood_throws_a_splash_by_strength)
+{
+    RecordingMover mover;
+    Player player;
+    player.setMover(&mover);
+    player.setPosition(Vec2(40.0f, 100.0f));
+    player.setVelocity(Vec2(0.0f, 3.0f));
+    seedRandom(7);
+    // 0.5 airborne + 0.3 from the fall + 1/12 from one row of depth.
+    player.setDepth(1);
+    ASSERT_EQ(mover.splashes.size(), 9u);
+    // From the blood surface at the body, each taking blood from the pool.
+    EXPECT_EQ(mover.origins.back(), Vec2(42, 111));
+    for (const Vec2 &v : mover.splashes) {
+        EXPECT_GE(v.length(), 1.5f + 0.88f * 1.5f);
+        EXPECT_LE(v.length(), 2.5f + 0.89f * 1.5f);
+    }
+}
+
+TEST(Player, blood_film_friction_lasts_until_dry_ground)
+{
+    Player player = standingPlayer();
+    player.setDepth(1);
+    EXPECT_FLOAT_EQ(player.friction(), 0.05f);
+    player.setOnGround(false);
+    player.setDepth(3);
+    player.setDepth(4);
+    EXPECT_FLOAT_EQ(player.friction(), 0.05f);
+    player.setDepth(2);
+    EXPECT_FLOAT_EQ(player.friction(), 0.25f);
+    player.setOnGround(true);
+    player.setDepth(3);
+    EXPECT_FLOAT_EQ(player.friction(), 1.0f);
+}
+
+TEST(Player, swimming_rhythm_shapes_only_the_move)
+{
+    gameclock::drive(1000);
+    RecordingMover mover;
+    Player player;
+    player.setMover(&mover);
+    player.setDepth(13);
+    player.press(Direction::Right);
+    player.update();
+    // The stroke is at its lowest (0.5) at the start of each second.
+    ASSERT_EQ(mover.movedWith.size(), 1u);
+    EXPECT_FLOAT_EQ(mover.movedWith[0].x, 0.225f * 0.5f);
+    EXPECT_FLOAT_EQ(player.velocity().x, 0.225f);
+    gameclock::release();
+}
