@@ -54,24 +54,44 @@ std::uint32_t blendColor(std::uint32_t d, std::uint32_t s, std::uint32_t alpha)
     return result;
 }
 
+namespace {
+
+// The camera-relative position of a world pixel, if it lies on the surface
+// inside the camera. The test runs on full integers: narrowing first would
+// wrap a far-off pixel round onto the screen.
+bool cameraPixel(const SDL_Surface *surface, int worldX, int worldY, int &x, int &y)
+{
+    const long long dx = static_cast<long long>(worldX) - camera.x;
+    const long long dy = static_cast<long long>(worldY) - camera.y;
+    if (dx < 0 || dy < 0 || dx >= camera.w || dy >= camera.h || dx >= surface->w || dy >= surface->h) {
+        return false;
+    }
+    x = static_cast<int>(dx);
+    y = static_cast<int>(dy);
+    return true;
+}
+
+}  // namespace
+
 void putWorldPixel(SDL_Surface *surface, int worldX, int worldY, std::uint32_t value)
 {
-    const auto x = static_cast<std::int16_t>(worldX - camera.x);
-    const auto y = static_cast<std::int16_t>(worldY - camera.y);
-    if (x < 0 || y < 0 || x >= camera.w || y >= camera.h || x >= surface->w || y >= surface->h) {
+    int x = 0;
+    int y = 0;
+    if (!cameraPixel(surface, worldX, worldY, x, y)) {
         return;
     }
-    putPixel(surface, x, y, value);
+    putPixel(surface, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), value);
 }
 
 void blendWorldPixel(SDL_Surface *surface, int worldX, int worldY, std::uint32_t color)
 {
-    const auto x = static_cast<std::int16_t>(worldX - camera.x);
-    const auto y = static_cast<std::int16_t>(worldY - camera.y);
-    if (x < 0 || y < 0 || x >= camera.w || y >= camera.h || x >= surface->w || y >= surface->h) {
+    int x = 0;
+    int y = 0;
+    if (!cameraPixel(surface, worldX, worldY, x, y)) {
         return;
     }
-    putPixel(surface, x, y, blendColor(getPixel(surface, x, y), color, 125));
+    putPixel(surface, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+             blendColor(getPixel(surface, x, y), color, 125));
 }
 
 void drawWorldLine(SDL_Surface *surface, int x0, int y0, int x1, int y1, std::uint32_t color,

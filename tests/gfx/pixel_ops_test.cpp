@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // A 16 x 16 32-bit surface standing in for the world surface, camera at (10, 20).
@@ -42,6 +44,10 @@ TEST_F(PixelOps, world_pixels_clip_to_camera)
     putWorldPixel(surface.get(), 10 + 16, 20, 0xFFFFFFFF);  // one past the right edge
     putWorldPixel(surface.get(), 9, 20, 0xFFFFFFFF);
     putWorldPixel(surface.get(), 10, 20 + 16, 0xFFFFFFFF);
+    // Far-off pixels must not wrap round onto the surface.
+    putWorldPixel(surface.get(), 10 + 65536, 20, 0xFFFFFFFF);
+    blendWorldPixel(surface.get(), 10, 20 - 65536, 0xFFFFFFFF);
+    putWorldPixel(surface.get(), INT_MAX, INT_MIN, 0xFFFFFFFF);
     EXPECT_EQ(countNonZero(), 0);
     putWorldPixel(surface.get(), 10, 20, 0xFF123456);
     blendWorldPixel(surface.get(), 25, 35, 0xFFFF0000);
