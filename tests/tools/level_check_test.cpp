@@ -115,6 +115,13 @@ TEST(LevelCheck, each_kind_of_fault_is_reported_naming_its_file)
                             "<Level position=\"3\" filename=\"data/levels/blood.xml\"/>");
          },
          2, {"data/levels.xml: a \"Level\" without", "data/levels.xml: position 2 names no level file"}},
+        // Read in order, the lower position cuts the list back; 0 is ignored.
+        {[&](auto &c) {
+             c.list("<Level position=\"2\" filename=\"data/levels/blood.xml\"/>" + plain +
+                    "<Level position=\"0\" filename=\"data/levels/blood.xml\"/>" + plain);
+         },
+         3, {"data/levels.xml: position 1 comes after position 2", "position 0 is outside 1 to 9999",
+             "position 1 is listed twice"}},
     };
     for (const auto &[damage, expectedProblems, lines] : cases) {
         Content content;

@@ -116,6 +116,7 @@ public:
             problem(kLevelListFile, "missing or holds no element");
             return;
         }
+        int highestPosition = 0;
         for (int i = 0; i < root->childCount(); ++i) {
             const XmlNode *child = root->child(i);
             if (child->name() != "Level") {
@@ -124,6 +125,8 @@ public:
             }
             if (!child->hasAttribute("position") || !child->hasAttribute("filename")) {
                 problem(kLevelListFile, "a \"Level\" without \"position\" or \"filename\" is ignored");
+            } else {
+                checkPosition(child->attribute("position").asInt(0), highestPosition);
             }
             for (int j = 0; j < child->childCount(); ++j) {
                 unknownElement(kLevelListFile, *child->child(j), *child);
@@ -148,6 +151,25 @@ public:
     LevelCheckResult result;
 
 private:
+    // The game reads the list in document order and each "Level" sets the
+    // list's length to its position, so a lower position after a higher one
+    // drops the levels before it.
+    void checkPosition(int position, int &highestPosition)
+    {
+        const std::string named = "position " + std::to_string(position);
+        if (position <= 0 || position >= 10000) {
+            problem(kLevelListFile, named + " is outside 1 to 9999 and is ignored");
+            return;
+        }
+        if (position == highestPosition) {
+            problem(kLevelListFile, named + " is listed twice: the later one replaces the earlier");
+        } else if (position < highestPosition) {
+            problem(kLevelListFile, named + " comes after position " + std::to_string(highestPosition) +
+                                        ": the list is cut back to it; list the levels in ascending order");
+        }
+        highestPosition = position;
+    }
+
     void problem(const std::string &fileName, const std::string &text)
     {
         report << fileName << ": " << text << '\n';
