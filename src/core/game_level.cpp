@@ -60,7 +60,7 @@ bool Game::loadLevel(const std::string &fileName)
     }
 
     video.background.reset();
-    video.background = loadPicture(description.BackgroundImage);
+    video.background = loadScreenPicture(description.BackgroundImage);
     if (video.background == nullptr) {
         return fileMissing("background picture", description.BackgroundImage, fileName);
     }

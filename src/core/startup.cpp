@@ -19,9 +19,9 @@
 
 namespace {
 
-bool loadSharedPicture(SurfacePtr &target, const char *fileName)
+bool loadSharedPicture(SurfacePtr &target, const char *fileName, bool drawnEveryFrame = false)
 {
-    target = loadPicture(fileName);
+    target = drawnEveryFrame ? loadScreenPicture(fileName) : loadPicture(fileName);
     if (target == nullptr) {
         std::fprintf(stderr, "%s: cannot load picture: %s\n", fileName, SDL_GetError());
         return false;
@@ -36,7 +36,7 @@ bool initVideo(int width, int height, const std::string &caption, int scale, boo
     if (!openVideo(width, height, caption, scale, fullscreen)) {
         return false;
     }
-    return loadSharedPicture(video.background, "data/gfx/gorlak_background.png") &&
+    return loadSharedPicture(video.background, "data/gfx/gorlak_background.png", true) &&
            loadSharedPicture(video.collectableImage, "data/gfx/collectable.png") &&
            loadSharedPicture(video.lawnmowerImage, "data/gfx/lawnmower.png");
 }
