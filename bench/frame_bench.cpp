@@ -1,11 +1,10 @@
 // Whole frames of play: the real Game::update at 256 x 192 world pixels
 // enlarged 4 times, on every shipped level, on a stress world and on an
-// avalanche. Each
-// benchmark iteration is one frame (the clock is moved on by 33 ms first, so
-// every update runs one); the counters give the median and the 99th
-// percentile (and the slowest frame) of the frame's work in milliseconds,
-// measured as the thread's
-// processor time so that other programs on a busy machine do not count.
+// avalanche. Each benchmark iteration is one frame (the clock is moved on by
+// 33 ms first, so every update runs one); the counters give the median, the
+// 99th percentile and the slowest of the frames' work in milliseconds,
+// measured as the thread's processor time so that other programs on a busy
+// machine do not count.
 #include "core/collectables.h"
 #include "core/game.h"
 #include "core/startup.h"

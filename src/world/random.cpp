@@ -1,8 +1,6 @@
 #include "world/random.h"
 
-#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
 
 namespace {
@@ -54,7 +52,7 @@ void seedIntegerGenerator(unsigned int value)
         const std::int32_t lo = word % 127773;
         word = 16807 * lo - 2836 * hi;
         if (word < 0) {
-            word += 2147483647;
+            word += static_cast<std::int32_t>(kModulus);
         }
         g.table[i] = static_cast<std::uint32_t>(word);
     }
