@@ -1,17 +1,12 @@
 #include "content/hint_painter.h"
-#include "content/source_text.h"
+#include "tools/content_error.h"
 
 #include <gtest/gtest.h>
 
 TEST(HintPainter, refuses_text_that_does_not_fit_or_cannot_be_drawn)
 {
-    const auto errorOf = [](const std::string &source) -> std::string {
-        try {
-            readHints("bad.txt", source);
-        } catch (const ContentError &error) {
-            return error.what();
-        }
-        return "";
+    const auto errorOf = [](const std::string &source) {
+        return contentErrorOf([&] { readHints("bad.txt", source); });
     };
     EXPECT_EQ(errorOf("size 20 16\nhint h ABCDEFGH\n"), "bad.txt:2: \"ABCDEFGH\" is wider than the hint");
     EXPECT_EQ(errorOf("size 40 16\nhint hi HI | HI\n"), "");

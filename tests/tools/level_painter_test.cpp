@@ -1,17 +1,12 @@
 #include "content/level_painter.h"
-#include "content/source_text.h"
+#include "tools/content_error.h"
 
 #include <gtest/gtest.h>
 
 TEST(LevelPainter, refuses_levels_that_cannot_be_played)
 {
-    const auto errorOf = [](const std::string &source) -> std::string {
-        try {
-            readLevel("bad.txt", source);
-        } catch (const ContentError &error) {
-            return error.what();
-        }
-        return "";
+    const auto errorOf = [](const std::string &source) {
+        return contentErrorOf([&] { readLevel("bad.txt", source); });
     };
     EXPECT_EQ(errorOf("ground rect 0 240 256 16\nstart 20 239\n"),
               "bad.txt:2: a level needs exactly one door, found 0");

@@ -1,5 +1,5 @@
-#include "content/source_text.h"
 #include "content/sprite_sheet.h"
+#include "tools/content_error.h"
 
 #include <gtest/gtest.h>
 
@@ -45,13 +45,8 @@ TEST(SpriteSheet, animations_lie_in_rows_with_their_frame_rectangles)
 
 TEST(SpriteSheet, faults_name_file_and_line)
 {
-    const auto errorOf = [](const std::string &source) -> std::string {
-        try {
-            readSpriteSheet("bad.txt", source);
-        } catch (const ContentError &error) {
-            return error.what();
-        }
-        return "";
+    const auto errorOf = [](const std::string &source) {
+        return contentErrorOf([&] { readSpriteSheet("bad.txt", source); });
     };
     EXPECT_EQ(errorOf("frame 2 1\ncolour a ffffff\nanim x loop 50\nab\n"), "bad.txt:4: no colour for 'b'");
     EXPECT_EQ(errorOf("frame 2 2\ncolour a ffffff\nanim x loop 50\naa\n"), "bad.txt:4: frame has 1 rows, expected 2");
