@@ -1,18 +1,14 @@
 #include "core/level_list.h"
-
-#include "xml/load_xml_file.h"
+#include "support/read_from_text.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace {
 
 LevelList readList(const std::string &text)
 {
     LevelList list;
-    std::istringstream input(text);
-    loadXmlStream(list, input, "LevelList");
+    readFromText(list, text, "LevelList");
     return list;
 }
 

@@ -1,12 +1,11 @@
 #include "formats/animation_library.h"
-#include "xml/load_xml_file.h"
+#include "support/read_from_text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include <unistd.h>
@@ -15,8 +14,7 @@ namespace {
 
 void readLibrary(AnimationLibrary &library, const std::string &text)
 {
-    std::istringstream input(text);
-    loadXmlStream(library, input, "Animations");
+    readFromText(library, text, "Animations");
 }
 
 Animation fourFrames(bool loop)

@@ -1,11 +1,10 @@
 #include "formats/level_description.h"
-#include "xml/load_xml_file.h"
+#include "support/read_from_text.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -13,8 +12,7 @@ LevelDescription readLevel(const std::string &text, std::uint32_t ground = 0xFF9
 {
     LevelDescription description;
     description.GroundColor = ground;
-    std::istringstream input(text);
-    loadXmlStream(description, input, "GorlakLevel");
+    readFromText(description, text, "GorlakLevel");
     return description;
 }
 

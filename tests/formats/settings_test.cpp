@@ -1,17 +1,15 @@
 #include "formats/settings.h"
-#include "xml/load_xml_file.h"
+#include "support/read_from_text.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace {
 
 Settings readSettings(const std::string &text)
 {
     Settings settings;
-    std::istringstream input(text);
-    loadXmlStream(settings, input, "GorlakSettings");
+    readFromText(settings, text, "GorlakSettings");
     return settings;
 }
 
