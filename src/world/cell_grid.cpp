@@ -140,18 +140,23 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
             case PictureCell::Blood:
                 slot(x, y) = std::make_unique<BloodCell>(this, x, y);
                 break;
-            case PictureCell::Zombie:
-                if (listener != nullptr) {
-                    listener->zombieSpawn(*this, x, y);
-                }
-                break;
             case PictureCell::Collectable:
                 if (listener != nullptr) {
                     listener->collectable(x, y);
                 }
                 break;
+            case PictureCell::Zombie:
             case PictureCell::None:
                 break;
+            }
+        }
+        // A zombie measures its patrol along its own row and the row below,
+        // so it is made once the whole row stands, in the scan's order.
+        if (listener != nullptr) {
+            for (int x = 0; x < columns; ++x) {
+                if (row[static_cast<std::size_t>(x)] == PictureCell::Zombie) {
+                    listener->zombieSpawn(*this, x, y);
+                }
             }
         }
     }

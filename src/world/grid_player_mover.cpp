@@ -57,10 +57,14 @@ std::vector<Zombie *> zombiesNear(Vec2 topLeft, Vec2 bottomRight)
     return near;
 }
 
-Zombie *pickZombie(Vec2 topLeft, Vec2 bottomRight, const std::vector<Zombie *> &list, ZombieRule rule)
+Zombie *pickZombie(Vec2 topLeft, Vec2 bottomRight, const std::vector<Zombie *> &list, ZombieRule rule,
+                   const Zombie *except)
 {
     Zombie *best = nullptr;
     for (Zombie *z : list) {
+        if (z == except) {
+            continue;
+        }
         const Vec2 p = z->position;
         if (!(p.y > topLeft.y - 15.0f && p.y < bottomRight.y && p.x > topLeft.x - kZombieW
               && p.x < bottomRight.x)) {
@@ -209,10 +213,10 @@ void GridPlayerMover::move(Player &player)
                     v.x = 0.0f;
                     h->contact(player, hand);
                 } else {
+                    // Squeezed only between h and a second zombie.
                     Zombie *m = pickZombie(Vec2(ox - 2.0f, oy + 1.0f), Vec2(ox - 1.0f, oy + 10.0f), near,
-                                           ZombieRule::SmallestX);
+                                           ZombieRule::SmallestX, h);
                     if (m != nullptr) {
-                        // Squeezed between two of them.
                         nx = ox;
                         v.x = 0.0f;
                         h->playAttack();
@@ -237,7 +241,7 @@ void GridPlayerMover::move(Player &player)
                     h->contact(player, hand);
                 } else {
                     Zombie *m = pickZombie(Vec2(ox + 5.0f, oy + 1.0f), Vec2(ox + 5.0f, oy + 10.0f), near,
-                                           ZombieRule::SmallestX);
+                                           ZombieRule::SmallestX, h);
                     if (m != nullptr) {
                         nx = ox;
                         v.x = 0.0f;
@@ -311,7 +315,7 @@ void GridPlayerMover::move(Player &player)
             onGround = true;
             landed = true;
         }
-        const CellPoint ground = findSolidAlong(Vec2(nx, oy + 13.0f), Vec2(nx + 3.0f, ny + 13.5f), 1);
+        const CellPoint ground = findSolidAlong(Vec2(nx, oy + 13.0f), Vec2(nx + kPlayerW, ny + 13.5f), 1);
         if (ground.found()) {
             ny = static_cast<float>(ground.y) - kPlayerH;
             v.y = 0.1f;
@@ -334,7 +338,7 @@ void GridPlayerMover::move(Player &player)
                 ny = 1.0f;
                 v.y = 0.0f;
             }
-            const CellPoint ceiling = findSolidAlong(Vec2(nx, ny), Vec2(nx + 3.0f, oy), -1);
+            const CellPoint ceiling = findSolidAlong(Vec2(nx, ny), Vec2(nx + kPlayerW, oy), -1);
             if (ceiling.found()) {
                 ny = static_cast<float>(ceiling.y + 1);
                 v.y = 0.0f;

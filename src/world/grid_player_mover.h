@@ -44,5 +44,6 @@ private:
 // Zombies whose boxes may meet the area from topLeft to bottomRight.
 std::vector<Zombie *> zombiesNear(Vec2 topLeft, Vec2 bottomRight);
 // The zombie of the list near the area that is best by the rule (the
-// earlier one on a tie), or null.
-Zombie *pickZombie(Vec2 topLeft, Vec2 bottomRight, const std::vector<Zombie *> &list, ZombieRule rule);
+// earlier one on a tie), or null; `except` is never picked.
+Zombie *pickZombie(Vec2 topLeft, Vec2 bottomRight, const std::vector<Zombie *> &list, ZombieRule rule,
+                   const Zombie *except = nullptr);

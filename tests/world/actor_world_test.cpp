@@ -1,15 +1,22 @@
 #include "world/grid_player_mover.h"
 
 #include "gfx/picture_cache.h"
+#include "support/driven_clock.h"
+#include "world/blood_particles.h"
 #include "test_world.h"
 #include "world/clock.h"
 #include "world/player.h"
 #include "world/random.h"
 #include "world/zombie.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -27,6 +34,7 @@ protected:
     void TearDown() override
     {
         clearZombies();
+        clearParticles();
         clearPictureCache();
     }
 
@@ -106,6 +114,47 @@ TEST_F(ActorWorld, walls_stop_the_body_only_over_its_top_ten_rows)
     fillGround(grid, 0, 255, 40, 40);
     moveFrom(Vec2(50.0f, 46.0f), Vec2(0.0f, -8.0f));
     EXPECT_FLOAT_EQ(player.position().y, 41.0f);
+}
+
+TEST_F(ActorWorld, every_body_column_stands_on_and_bumps_into_a_one_pixel_post)
+{
+    // The body at x covers the columns from trunc(x) while below x + 4.
+    struct Case {
+        float x;
+        int column;
+    };
+    for (const Case c : {Case{50.0f, 50}, Case{50.0f, 53}, Case{50.5f, 50}, Case{50.5f, 54}}) {
+        grid.clear();
+        fillGround(grid, c.column, c.column, 100, 100);
+        moveFrom(Vec2(c.x, 86.0f), Vec2(0.0f, 2.0f));
+        EXPECT_FLOAT_EQ(player.position().y, 87.0f) << "floor post at column " << c.column << ", x " << c.x;
+        grid.clear();
+        fillGround(grid, c.column, c.column, 40, 40);
+        moveFrom(Vec2(c.x, 46.0f), Vec2(0.0f, -8.0f));
+        EXPECT_FLOAT_EQ(player.position().y, 41.0f) << "ceiling post at column " << c.column << ", x " << c.x;
+    }
+    // Outside the body's columns a post holds nothing.
+    grid.clear();
+    fillGround(grid, 54, 54, 100, 100);
+    moveFrom(Vec2(50.0f, 86.0f), Vec2(0.0f, 2.0f));
+    EXPECT_FLOAT_EQ(player.position().y, 87.5f);
+}
+
+TEST_F(ActorWorld, one_overlapping_zombie_does_not_squeeze_the_player)
+{
+    // The body overlaps one zombie by a few pixels; walking out either way works.
+    struct Case {
+        float zombieX;
+        float velocityX;
+        float expectedX;
+    };
+    for (const Case c : {Case{48.0f, -4.0f, 47.0f}, Case{49.0f, 4.0f, 53.0f}}) {
+        clearZombies();
+        addZombie(Vec2(c.zombieX, 87.0f), 1);
+        moveFrom(Vec2(50.0f, 87.0f), Vec2(c.velocityX, 0.0f));
+        EXPECT_FLOAT_EQ(player.position().x, c.expectedX) << "zombie at " << c.zombieX;
+        EXPECT_FLOAT_EQ(player.health(), 1.0f);
+    }
 }
 
 TEST_F(ActorWorld, walking_into_zombies_pushes_them_or_is_squeezed)
@@ -217,6 +266,42 @@ TEST_F(ActorWorld, spawn_drops_onto_ground_and_patrols_up_to_gaps_and_walls)
     w.update();
     EXPECT_FLOAT_EQ(w.position.x, 20.0f);
     EXPECT_EQ(w.dir, -1);
+}
+
+TEST_F(ActorWorld, zombie_from_a_level_picture_turns_at_a_wall_in_its_own_rows)
+{
+    // A floor at row 100, a zombie marker standing on it, and a wall to its
+    // right in the zombie's own rows: the rows are built bottom-up and left
+    // to right, so the wall is read after the marker.
+    SDL_Surface *picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 256, 256, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    auto *pixels = static_cast<std::uint32_t *>(picture->pixels);
+    const int stride = picture->pitch / 4;
+    for (int x = 20; x <= 80; ++x)
+        pixels[100 * stride + x] = 0xFFFFFF;
+    for (int y = 88; y <= 99; ++y)
+        pixels[y * stride + 50] = 0xFFFFFF;
+    pixels[99 * stride + 30] = 0x00FF00;
+    const std::string path = (std::filesystem::temp_directory_path() / "gorlak_zombie_wall.bmp").string();
+    SDL_SaveBMP(picture, path.c_str());
+    SDL_FreeSurface(picture);
+    struct Spawner : LevelPictureListener {
+        void zombieSpawn(CellGrid &g, int x, int y) override { spawnZombie(g, x, y, 1.0f); }
+        void collectable(int, int) override {}
+    } spawner;
+    const bool built = grid.buildFromImage(path, &spawner);
+    std::filesystem::remove(path);
+    ASSERT_TRUE(built);
+    ASSERT_EQ(zombies.size(), 1u);
+    Zombie &z = *zombies[0];
+    EXPECT_FLOAT_EQ(z.leftBound, 20.0f);
+    EXPECT_FLOAT_EQ(z.rightBound, 49.0f - 7.0f);
+    z.setDirection(-1);
+    float rightmost = 0.0f;
+    for (int step = 0; step < 200; ++step) {
+        z.update();
+        rightmost = std::max(rightmost, z.position.x);
+    }
+    EXPECT_FLOAT_EQ(rightmost, 42.0f) << "the body's right edge stops short of the wall at x 50";
 }
 
 TEST_F(ActorWorld, lunges_after_six_steps_of_contact_and_hurts_once)
@@ -331,7 +416,7 @@ TEST(Player, blood_film_friction_lasts_until_dry_ground)
 
 TEST(Player, swimming_rhythm_shapes_only_the_move)
 {
-    gameclock::drive(1000);
+    const DrivenClock clock(1000);
     RecordingMover mover;
     Player player;
     player.setMover(&mover);
@@ -342,5 +427,4 @@ TEST(Player, swimming_rhythm_shapes_only_the_move)
     ASSERT_EQ(mover.movedWith.size(), 1u);
     EXPECT_FLOAT_EQ(mover.movedWith[0].x, 0.225f * 0.5f);
     EXPECT_FLOAT_EQ(player.velocity().x, 0.225f);
-    gameclock::release();
 }
