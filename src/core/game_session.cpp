@@ -39,7 +39,9 @@ bool GameSession::startAt(int position)
 bool GameSession::runFrame()
 {
     game.update();
-    if (game.levelFinished) {
+    // A quit in the frame that entered the door ends the program: loading
+    // the next level would set the game running again.
+    if (game.levelFinished && game.running) {
         return loadNextLevel();
     }
     return true;

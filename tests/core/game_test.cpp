@@ -1,4 +1,5 @@
 #include "core/collectables.h"
+#include "core/game_session.h"
 #include "core/input_manager.h"
 #include "core/joystick_device.h"
 #include "core/startup.h"
@@ -113,6 +114,22 @@ TEST_F(Game_, keys_mouse_joystick_and_window_events)
     pushEvent(quit);
     runFrame();
     EXPECT_FALSE(game->running);
+}
+
+TEST_F(Game_, a_quit_in_the_frame_that_enters_the_door_ends_the_program)
+{
+    game.reset();
+    GameSession session;
+    ASSERT_TRUE(session.loadLevels("data/levels.xml"));
+    ASSERT_TRUE(session.loadNextLevel());
+    collectables.clear();
+    // Centre the player in the door, then quit in the same frame.
+    session.game.player.setPosition(Vec2(doorRect.x + 4.0f, doorRect.y + 6.0f));
+    pushKey(SDLK_ESCAPE, true);
+    gameclock::advance(33);
+    EXPECT_TRUE(session.runFrame());
+    EXPECT_TRUE(session.game.levelFinished);
+    EXPECT_FALSE(session.running());
 }
 
 TEST_F(Game_, outro_shows_its_messages_leaves_the_player_and_hears_only_quitting)
