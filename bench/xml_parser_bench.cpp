@@ -34,6 +34,29 @@ void scanLevelSizedFile(benchmark::State &state)
 }
 BENCHMARK(scanLevelSizedFile);
 
+// A hostile tag: one long word followed by many ` ="1"`, the kind of input
+// that makes a careless scanner rescan the word on every attribute. The
+// reported complexity must stay linear.
+void scanHostileTag(benchmark::State &state)
+{
+    const auto rounds = static_cast<std::size_t>(state.range(0));
+    std::string text = "<" + std::string(rounds, 'w');
+    for (std::size_t i = 0; i < rounds; ++i) {
+        text += " =\"1\"";
+    }
+    text += ">";
+    for (auto _ : state) {
+        std::istringstream input(text);
+        XmlDocument document;
+        XmlParser parser;
+        parser.setHandler(&document);
+        parser.parse(input);
+        benchmark::DoNotOptimize(document.root());
+    }
+    state.SetComplexityN(static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(scanHostileTag)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Complexity();
+
 void readSettingsFile(benchmark::State &state)
 {
     const std::string text = "<?xml version=\"1.0\"?>\n<GorlakSettings>\n  <Fullscreen>0</Fullscreen>\n"

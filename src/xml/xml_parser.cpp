@@ -148,6 +148,11 @@ std::string XmlParser::parseAttributes(std::string_view content)
     // `kept` holds that text, `tail` the part of the tag not yet looked at.
     std::string kept;
     std::size_t tail = 0;
+    // Set while `kept` is one word that has already been stored as an
+    // attribute name: further rounds with nothing new in front of their
+    // "=" name it again, which changes nothing, so the word is not scanned
+    // or copied again (that made a long word with many "=" quadratic).
+    bool keptNamed = false;
     while (true) {
         const std::size_t equals = content.find('=', tail);
         if (equals == std::string_view::npos) {
@@ -158,9 +163,13 @@ std::string XmlParser::parseAttributes(std::string_view content)
         const std::size_t beforeEnd = before.find_last_not_of(kBlanks);
         before = beforeEnd == std::string_view::npos ? std::string_view() : before.substr(0, beforeEnd + 1);
         const std::size_t blank = before.find_last_of(kBlanks);
+        bool named = true;
         if (blank != std::string_view::npos) {
             attributeName = before.substr(blank + 1);
             kept += before.substr(0, blank);
+            keptNamed = false;
+        } else if (before.empty() && keptNamed) {
+            named = false;
         } else {
             // Nothing new in front of the "=" but one word (or nothing): the
             // name is the last word of the kept text. A lone word names both
@@ -172,6 +181,7 @@ std::string XmlParser::parseAttributes(std::string_view content)
             const std::size_t keptBlank = kept.find_last_of(kBlanks);
             if (keptBlank == std::string::npos) {
                 attributeName = kept;
+                keptNamed = true;
             } else {
                 attributeName = kept.substr(keptBlank + 1);
                 kept.resize(keptBlank);
@@ -191,7 +201,9 @@ std::string XmlParser::parseAttributes(std::string_view content)
             }
         }
         // The first occurrence of a name in a tag wins.
-        pendingAttributes.emplace(attributeName, XmlValue(value));
+        if (named) {
+            pendingAttributes.emplace(attributeName, XmlValue(value));
+        }
     }
     kept += content.substr(tail);
     return kept;
