@@ -6,6 +6,7 @@
 
 #include <SDL_rotozoom.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -27,7 +28,8 @@ int roundHalfUp(float v)
     return static_cast<int>(v + 0.5f);
 }
 
-SDL_Rect toSdlRect(int x, int y, int w, int h)
+// Every value is inside the picture or the camera by now, so it fits.
+SDL_Rect toSdlRect(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h)
 {
     SDL_Rect r{};
     r.x = static_cast<Sint16>(x);
@@ -175,14 +177,16 @@ void Sprite::draw(SDL_Surface *target)
     }
     updateAnimation();
 
-    int destX = bounds_.x - camera.x;
-    int destY = bounds_.y - camera.y;
-    int destW = bounds_.w;
-    int destH = bounds_.h;
-    int partX = 0;
-    int partY = 0;
-    int partW = bounds_.w;
-    int partH = bounds_.h;
+    // The clipping sums run in 64 bits: a frame rectangle from the
+    // animations file may sit anywhere in the int range.
+    std::int64_t destX = x - camera.x;
+    std::int64_t destY = y - camera.y;
+    std::int64_t destW = bounds_.w;
+    std::int64_t destH = bounds_.h;
+    std::int64_t partX = 0;
+    std::int64_t partY = 0;
+    std::int64_t partW = bounds_.w;
+    std::int64_t partH = bounds_.h;
     if (destX < 0) {
         destW += destX;
         partW += destX;
@@ -201,26 +205,26 @@ void Sprite::draw(SDL_Surface *target)
     if (destY + destH > camera.h) {
         destH = camera.h - destY;
     }
+    const std::int64_t frameRight = std::int64_t{source_.x} + source_.w;
+    const std::int64_t frameBottom = std::int64_t{source_.y} + source_.h;
     partX += source_.x;
     partY += source_.y;
-    if (partX + partW > source_.x + source_.w) {
-        partW = source_.x + source_.w - partX;
+    if (partX + partW > frameRight) {
+        partW = frameRight - partX;
     }
-    if (partY + partH > source_.y + source_.h) {
-        partH = source_.y + source_.h - partY;
+    if (partY + partH > frameBottom) {
+        partH = frameBottom - partY;
     }
-    // A frame smaller than the bounds tested above can leave nothing to show.
-    if (destW <= 0 || destH <= 0 || partW <= 0 || partH <= 0) {
+    // A frame smaller than the bounds tested above can leave nothing to
+    // show, and one placed outside the picture shows nothing either.
+    if (destW <= 0 || destH <= 0 || partW <= 0 || partH <= 0 || partX < 0 || partY < 0 || partX >= image_->w ||
+        partY >= image_->h) {
         return;
     }
     // SDL blits the picture part's size; the destination only places it,
     // so the part is cut to the camera too.
-    if (partW > destW) {
-        partW = destW;
-    }
-    if (partH > destH) {
-        partH = destH;
-    }
+    partW = std::min(partW, destW);
+    partH = std::min(partH, destH);
     SDL_Rect part = toSdlRect(partX, partY, partW, partH);
     SDL_Rect dest = toSdlRect(destX, destY, destW, destH);
     SDL_UpperBlit(image_, &part, target, &dest);

@@ -73,6 +73,7 @@ case $case_name in
     level_picture_1x1) damage=1x1 ;;
     level_picture_4096) damage=4096 ;;
     *_out_of_range) damage=out_of_range ;;
+    *_far_frames) damage=far_frames ;;
 esac
 case $damage in
     missing) rm -f "$file" ;;
@@ -87,6 +88,9 @@ case $damage in
     1x1) convert -size 1x1 xc:white "PNG24:$file" ;;
     4096) convert -size 4096x4096 xc:black -fill white -draw "rectangle 0,200 4095,4095" \
               -fill blue -draw "point 20,180" "PNG24:$file" ;;
+    far_frames)
+        # Frames at the far end of the int range: clipping them must not overflow.
+        sed -i 's|<Rect x="[0-9]*" y="[0-9]*"|<Rect x="2147483647" y="2147483647"|' "$file" ;;
     out_of_range)
         case $file in
             settings.xml) printf '<GorlakSettings><Fullscreen>7</Fullscreen><Width>100000</Width><Height>-5</Height><PixelSize>-2147483648</PixelSize></GorlakSettings>\n' > "$file" ;;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 SurfacePtr makeSurface(int w, int h)
@@ -176,4 +178,24 @@ TEST_F(SpriteTest, moving_a_turned_sprite_moves_its_turning_point)
     moved.setAngle(0.8f);
     EXPECT_EQ(moved.bounds().x, still.bounds().x + 10);
     EXPECT_EQ(moved.bounds().y, still.bounds().y - 7);
+}
+
+TEST_F(SpriteTest, frames_at_the_far_end_of_the_int_range_draw_nothing)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    for (const Rect frame : {Rect{kMax, 0, 4, 4}, Rect{0, kMax, 4, 4}, Rect{kMax - 2, kMax - 2, 4, 4},
+                             Rect{std::numeric_limits<int>::min(), 0, kMax, 4}}) {
+        auto far = std::make_unique<Animation>();
+        far->name = "far";
+        far->frames = {frame};
+        animationLibrary().add(std::move(far));
+        Sprite s;
+        s.setImage(sheet.get());
+        s.play("far");
+        for (const int x : {6, 10, 20}) {
+            s.setTopLeft(x, 20);
+            s.draw(target.get());
+        }
+        EXPECT_EQ(drawnPixels(), 0) << frame.x << ", " << frame.y;
+    }
 }
