@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -33,7 +34,14 @@ bool holdsContent(const fs::path &directory)
 {
     std::error_code error;
     // settings.xml is optional (its values have defaults); the level list is not.
-    return fs::is_regular_file(directory / "data" / "levels.xml", error);
+    const fs::path levelList = directory / "data" / "levels.xml";
+    return fs::is_regular_file(levelList, error) && std::ifstream(levelList).good();
+}
+
+bool looksLikeContent(const fs::path &directory)
+{
+    std::error_code error;
+    return fs::exists(directory / "settings.xml", error) || fs::is_directory(directory / "data", error);
 }
 
 std::vector<fs::path> contentCandidates(const fs::path &workingDirectory, const fs::path &executable,
@@ -68,6 +76,13 @@ bool enterContentDirectory(const std::vector<fs::path> &candidates)
     const std::optional<fs::path> found = findContent(candidates);
     std::error_code error;
     if (found.has_value()) {
+        // A folder that looks like content but cannot be played (a level
+        // author's typo, say) is not passed over without a word.
+        const fs::path &first = candidates.front();
+        if (*found != first && looksLikeContent(first)) {
+            std::fprintf(stderr, "%s: no readable data/levels.xml here; playing the content in %s instead\n",
+                         first.string().c_str(), found->string().c_str());
+        }
         fs::current_path(*found, error);
         if (!error) {
             return true;

@@ -6,8 +6,10 @@
 #include <optional>
 #include <vector>
 
-// Whether the directory holds the game's content: data/levels.xml.
+// Whether the directory holds the game's content: a readable data/levels.xml.
 bool holdsContent(const std::filesystem::path &directory);
+// Whether the directory has the look of content: a settings.xml or a data/.
+bool looksLikeContent(const std::filesystem::path &directory);
 
 // The places to look, in order, without repeats: the working directory; the
 // executable's directory and the one above it (the repository for a build
@@ -22,7 +24,9 @@ std::vector<std::filesystem::path> contentCandidates(const std::filesystem::path
 std::optional<std::filesystem::path> findContent(const std::vector<std::filesystem::path> &candidates);
 
 // Changes into the first candidate that holds content. False, with one line
-// on standard error listing every place looked at, when none does.
+// on standard error listing every place looked at, when none does. When it
+// passes over a first candidate that looks like content, one line on
+// standard error names it and the place used instead.
 bool enterContentDirectory(const std::vector<std::filesystem::path> &candidates);
 // The same over the candidates of this process: its working directory, its
 // executable and the prefix it was built to be installed under.

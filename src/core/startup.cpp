@@ -81,5 +81,6 @@ void resetProgramState()
     resetGridSimulation();
     resetLevelMarkers();
     resetSceneRender();
+    resetRandom();
     releaseStartUpObjects();
 }

@@ -36,3 +36,8 @@ void clearPictureCache()
 {
     pictures().clear();
 }
+
+std::size_t pictureCacheSize()
+{
+    return pictures().size();
+}

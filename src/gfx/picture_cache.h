@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <cstddef>
 #include <string>
 
 // The picture of that file, or null when it cannot be loaded; a missing file
@@ -13,3 +14,5 @@ SDL_Surface *sharedPicture(const std::string &fileName);
 
 // Frees every picture. Sprites that link to them must be gone first.
 void clearPictureCache();
+// Number of file names the cache holds, failed loads included.
+std::size_t pictureCacheSize();

@@ -88,6 +88,14 @@ void seedRandom(unsigned int value)
     reseedPending = true;
 }
 
+void resetRandom()
+{
+    integerState = AdditiveGenerator();
+    seed = 1.0;
+    lastSeedValue = 1;
+    reseedPending = true;
+}
+
 void seedRandomFromTime()
 {
     seedRandom(static_cast<unsigned int>(std::time(nullptr)));

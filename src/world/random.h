@@ -14,6 +14,8 @@ int nextRandomInteger();
 void seedRandom(unsigned int value);
 // Seeds both from the current time, as start-up does.
 void seedRandomFromTime();
+// Puts both generators back to their state at program start (for tests).
+void resetRandom();
 
 // Next value of the Park-Miller generator, in (0, 1].
 double randomUnit();

@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -37,8 +38,24 @@ TEST(ContentLocation, enters_the_first_place_holding_the_level_list_or_lists_whe
     EXPECT_EQ(findContent(candidates), root / "c");
     std::ofstream(root / "b" / "data" / "levels.xml") << "<LevelList/>";
     EXPECT_EQ(findContent(candidates), root / "b");
+    // The first place looks like content but has no level list: one line
+    // names it and the place played instead.
+    testing::internal::CaptureStderr();
     EXPECT_TRUE(enterContentDirectory(candidates));
+    const std::string passedOver = testing::internal::GetCapturedStderr();
+    EXPECT_NE(passedOver.find((root / "a").string() + ": no readable data/levels.xml"), std::string::npos)
+        << passedOver;
+    EXPECT_NE(passedOver.find((root / "b").string()), std::string::npos) << passedOver;
+    EXPECT_EQ(std::count(passedOver.begin(), passedOver.end(), '\n'), 1);
     EXPECT_EQ(fs::current_path(), fs::canonical(root / "b"));
+    fs::current_path(saved);
+
+    // A first place with nothing of content in it is passed over silently.
+    fs::remove_all(root / "a");
+    fs::create_directories(root / "a");
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(enterContentDirectory(candidates));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     fs::current_path(saved);
     fs::remove_all(root);
 }
