@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <tuple>
+
 namespace {
 
 SurfacePtr makeSurface(int w, int h)
@@ -106,7 +110,7 @@ TEST_F(SpriteTest, clipping_at_the_camera_edges)
     EXPECT_EQ(drawnPixels(), 8);
 }
 
-TEST_F(SpriteTest, missing_picture_or_oversized_frame_draws_safely)
+TEST_F(SpriteTest, missing_picture_or_frames_smaller_than_the_bounds_draw_nothing_outside_the_frame)
 {
     Sprite none;
     none.play("walk");
@@ -115,18 +119,28 @@ TEST_F(SpriteTest, missing_picture_or_oversized_frame_draws_safely)
     none.draw(target.get());
     EXPECT_EQ(drawnPixels(), 0);
 
-    // Tested for visibility at 2 x 2, then drawn with a 4 x 4 frame that
-    // lies past the picture: nothing outside the picture is shown.
+    // Tested for visibility at the picture's size, then drawn with the
+    // frame's: a 4 x 4 frame past a 2 x 2 picture shows only the picture, and
+    // a 7 x 13 frame of a 28 x 52 sheet 20 columns left of the camera shows
+    // nothing, not the sheet's columns right of the frame.
+    auto zombie = std::make_unique<Animation>();
+    zombie->name = "zombie";
+    zombie->frames = {Rect{0, 0, 7, 13}};
+    animationLibrary().add(std::move(zombie));
     SurfacePtr tiny = columnPicture(2, 2);
-    Sprite s;
-    s.setImage(tiny.get());
-    s.play("walk");
-    s.setTopLeft(camera.x - 1, 20);
-    s.draw(target.get());
-    EXPECT_LE(drawnPixels(), 2);
+    SurfacePtr zombieSheet = columnPicture(28, 52);
+    for (const auto &[picture, animation, x, most] :
+         {std::tuple{tiny.get(), "walk", camera.x - 1, 2}, {zombieSheet.get(), "zombie", camera.x - 20, 0}}) {
+        Sprite s;
+        s.setImage(picture);
+        s.play(animation);
+        s.setTopLeft(x, 20);
+        s.draw(target.get());
+        EXPECT_LE(drawnPixels(), most) << animation;
+    }
 }
 
-TEST_F(SpriteTest, turns_clockwise_about_its_pivot_from_the_base_picture)
+TEST_F(SpriteTest, turns_clockwise_smoothly_from_the_base_picture_past_the_tolerance)
 {
     // A bar with a red right end, turned about its left end.
     SurfacePtr picture = makeSurface(21, 5);
@@ -137,29 +151,70 @@ TEST_F(SpriteTest, turns_clockwise_about_its_pivot_from_the_base_picture)
     s.setImage(picture.get());
     s.setTopLeft(100, 100);
     s.setPivot(0, 2);
+    // Within 0.0075 rad of the picture's angle no new picture is made.
     Rect firstTurn;
-    for (float angle : {0.3f, 0.9f, 1.5707964f}) {
+    for (const auto &[angle, turned] : {std::pair{0.3f, true}, {0.307f, false}, {0.293f, false}, {0.3076f, true},
+                                        {0.9f, true}, {1.5707964f, true}}) {
+        SDL_Surface *before = s.image();
         s.setAngle(angle);
+        EXPECT_EQ(s.image() != before, turned) << angle;
         firstTurn = firstTurn.w == 0 ? s.bounds() : firstTurn;
         EXPECT_NEAR(s.rotation()->pivot.x + s.bounds().x, 100.0f, 1e-3f);
         EXPECT_NEAR(s.rotation()->pivot.y + s.bounds().y, 102.0f, 1e-3f);
     }
     // A quarter turn clockwise: the bar hangs down, red end at the bottom.
     SDL_Surface *image = s.image();
-    const auto red = [image](int x, int y) {
-        Uint8 r = 0, g = 0, b = 0;
-        SDL_GetRGB(getPixel(image, x, y), image->format, &r, &g, &b);
-        return r > 200 && g < 60;
+    const auto rgba = [](SDL_Surface *surface, int x, int y) {
+        Uint8 r = 0, g = 0, b = 0, a = 0;
+        SDL_GetRGBA(getPixel(surface, x, y), surface->format, &r, &g, &b, &a);
+        return std::array<int, 4>{r, g, b, a};
     };
+    const auto red = [&](int x, int y) { return rgba(image, x, y)[0] > 200 && rgba(image, x, y)[1] < 60; };
     EXPECT_TRUE(red(image->w / 2, image->h - 3) && !red(image->w / 2, 2)) << image->w << "x" << image->h;
 
     // Turned again from the base picture, not from a turned copy, which
-    // would blur and grow; a new picture is shown unturned.
+    // would blur and grow; smoothing blends green and red where they meet.
     s.setAngle(0.3f);
     EXPECT_TRUE(s.bounds().w == firstTurn.w && s.bounds().h == firstTurn.h);
+    int blended = 0;
+    for (int y = 0; y < s.image()->h; ++y)
+        for (int x = 0; x < s.image()->w; ++x) {
+            const std::array<int, 4> c = rgba(s.image(), x, y);
+            blended += c[3] == 255 && c[0] > 40 && c[0] < 215 && c[1] > 40 && c[1] < 215;
+        }
+    EXPECT_GT(blended, 0);
+    // A new picture is shown unturned.
     SurfacePtr other = columnPicture(3, 3);
     s.setImage(other.get());
     EXPECT_EQ(s.image(), other.get());
+}
+
+// The centre of a picture turns about the pivot; the new top-left and, in
+// setCenter, the pivot are rounded as trunc(v + 0.5), which differs from
+// other roundings left of and above the world's origin.
+TEST_F(SpriteTest, turned_corner_and_pivot_round_as_trunc_of_v_plus_a_half)
+{
+    SurfacePtr picture = columnPicture(11, 8);
+    for (const auto &[x, y, px, py, angle] :
+         {std::tuple{100, 100, -10, -3, 0.0f}, {-3, -3, 5, 4, 1.2f}, {-12, 40, -4, 2, 2.5f}, {60, -9, 14, -6, -2.0f}}) {
+        Sprite s;
+        s.setImage(picture.get());
+        s.setTopLeft(x, y);
+        s.setPivot(px, py);
+        s.setAngle(angle);
+        const Vec2 pivot(x + px, y + py);
+        const Vec2 d = Vec2(x + 5.5f, y + 4.0f) - pivot;
+        const Vec2 centre = pivot + Vec2(d.x * std::cos(angle) - d.y * std::sin(angle),
+                                         d.x * std::sin(angle) + d.y * std::cos(angle));
+        const auto half = [](float v) { return static_cast<int>(v + 0.5f); };
+        const int left = half(centre.x - static_cast<float>(s.image()->w) * 0.5f);
+        const int top = half(centre.y - static_cast<float>(s.image()->h) * 0.5f);
+        EXPECT_TRUE(s.bounds().x == left && s.bounds().y == top) << x << "," << y << ": " << s.bounds().x << ","
+                                                                 << s.bounds().y;
+        s.setCenter(50, 60);
+        EXPECT_EQ(s.bounds().x, 50 - half(pivot.x - static_cast<float>(left))) << x;
+        EXPECT_EQ(s.bounds().y, 60 - half(pivot.y - static_cast<float>(top))) << y;
+    }
 }
 
 TEST_F(SpriteTest, moving_a_turned_sprite_moves_its_turning_point)
