@@ -31,6 +31,7 @@ protected:
     {
         // Also forgets pictures looked up here, found or not.
         resetProgramState();
+        seedRandom(1);  // the generators' state at program start
         gameclock::release();
         SDL_Quit();
     }
