@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -201,23 +202,49 @@ TEST_F(ActorWorld, spawn_drops_onto_ground_and_patrols_up_to_gaps_and_walls)
     EXPECT_EQ(w.dir, -1);
 }
 
-TEST_F(ActorWorld, lunges_after_six_steps_of_contact_and_hurts_once)
+TEST_F(ActorWorld, lunges_after_six_steps_of_contact_for_six_updates_and_hurts_once)
 {
-    Zombie z(Vec2(100.0f, 50.0f), 0.0f, 250.0f, 1.0f);
-    z.setDirection(-1);
     player.setPosition(Vec2(95.0f, 50.0f));
-    z.contact(player, kNoMower);
-    EXPECT_EQ(z.animationName(), "z_attack_left");
-    for (int step = 1; step <= 5; ++step) {
-        z.update();
-        EXPECT_FALSE(z.lunging) << "step " << step;
+    const auto lunge = [&](Zombie &z) {
+        z.setDirection(-1);
         z.contact(player, kNoMower);
-    }
-    z.update();
-    EXPECT_TRUE(z.lunging);
-    z.contact(player, kNoMower);
-    z.contact(player, kNoMower);
+        EXPECT_EQ(z.animationName(), "z_attack_left");
+        for (int step = 1; step <= 5; ++step) {
+            z.update();
+            EXPECT_FALSE(z.lunging) << "step " << step;
+            z.contact(player, kNoMower);
+        }
+        z.update();
+        EXPECT_TRUE(z.lunging);
+    };
+    Zombie hurting(Vec2(100.0f, 50.0f), 0.0f, 250.0f, 1.0f);
+    lunge(hurting);
+    hurting.contact(player, kNoMower);
+    hurting.contact(player, kNoMower);
     EXPECT_FLOAT_EQ(player.health(), 0.95f);
+    // Without contact the lunge ends in the sixth update after its own.
+    Zombie missing(Vec2(100.0f, 50.0f), 0.0f, 250.0f, 1.0f);
+    lunge(missing);
+    for (int update = 1; update <= 6; ++update) {
+        missing.update();
+        EXPECT_EQ(missing.lunging, update < 6) << update;
+    }
+}
+
+// Walking right adds 0.1 a step, held to 0.25 (0.75 in a lunge), less 0.03
+// of friction: a zombie cruises at 0.22 and lunges at up to 0.72.
+TEST_F(ActorWorld, zombie_speed_is_held_to_0_25_or_0_75_in_a_lunge)
+{
+    for (const auto &[lunging, start, expected] :
+         {std::tuple{false, 0.0f, 0.07f}, {false, 0.3f, 0.22f}, {false, -0.9f, -0.22f}, {true, 0.3f, 0.37f},
+          {true, 0.7f, 0.72f}, {true, -0.9f, -0.72f}}) {
+        Zombie z(Vec2(100.0f, 50.0f), 0.0f, 250.0f, 1.0f);
+        z.setDirection(-1);
+        z.lunging = lunging;
+        z.velocity.x = start;
+        z.update();
+        EXPECT_NEAR(z.velocity.x, expected, 1e-6f) << lunging << " " << start;
+    }
 }
 
 TEST_F(ActorWorld, no_attack_under_the_lawnmower_and_zero_health_is_alive)
