@@ -135,39 +135,29 @@ TEST_F(Game_, keys_mouse_joystick_and_window_events)
     EXPECT_FALSE(game->running);
 }
 
-TEST_F(Game_, outro_shows_its_messages_leaves_the_player_and_hears_only_quitting)
+// The grid is emptied so that the burst's particles fly free in their
+// first frame. The view is 64 x 48.
+TEST_F(Game_, outro_bursts_after_12250_ms_pans_up_after_14250_ms_and_hears_only_quitting)
 {
     ASSERT_TRUE(game->loadLevel("data/levels/outro.xml"));
     EXPECT_TRUE(game->outro);
+    worldGrid().clear();
     const Vec2 start = game->player.position();
     pushKey(SDLK_w, true);
-    runFrame();
-    EXPECT_EQ(game->player.position(), start);
-    EXPECT_FALSE(game->player.keyHeld(Direction::Up) || game->kbMouseMode);
-    EXPECT_TRUE(game->running);
-    // Far from the player, the message is shown all the same.
-    ASSERT_EQ(game->messages.size(), 1u);
-    EXPECT_TRUE(game->messages[0]->shown);
-    pushKey(SDLK_ESCAPE, true);
-    runFrame();
-    EXPECT_FALSE(game->running);
-}
-
-// The grid is emptied so that the burst's particles fly free in their
-// first frame. The view is 64 x 48.
-TEST_F(Game_, outro_bursts_after_12250_ms_and_pans_up_after_14250_ms)
-{
-    ASSERT_TRUE(game->loadLevel("data/levels/outro.xml"));
-    worldGrid().clear();
-    const Rect held{85, 208, 64, 48};  // centred on (117, 246), clamped to the bottom
     gameclock::advance(12250);
     game->update();
     EXPECT_TRUE(particles.empty());
+    const Rect held{85, 208, 64, 48};  // centred on (117, 246), clamped to the bottom
     EXPECT_EQ(camera, held);
+    EXPECT_EQ(game->player.position(), start);
+    EXPECT_FALSE(game->player.keyHeld(Direction::Up) || game->kbMouseMode);
+    // Far from the player, the message is shown all the same.
+    ASSERT_EQ(game->messages.size(), 1u);
+    EXPECT_TRUE(game->messages[0]->shown);
 
-    // In the next frame 60 blood-carrying and then 120 dry particles leave
+    // In the next frame 60 blood-carrying, then 120 dry particles leave
     // (103, 244): the base (0, -5) turns in place by randomFloat(-1.5, 1.5)
-    // and is scaled by randomFloat(0.25, 1.15) for each; then each flies one
+    // and is scaled by randomFloat(0.25, 1.15) for each. Each then flies one
     // frame, ceil(0.65 x speed) unit steps, and gains 0.325 of fall.
     seedRandom(5);
     Vec2 base(0.0f, -5.0f);
@@ -182,10 +172,10 @@ TEST_F(Game_, outro_bursts_after_12250_ms_and_pans_up_after_14250_ms)
     for (std::size_t i = 0; i < burst.size(); ++i) {
         const BloodParticle &p = *particles[i];
         const Vec2 v = burst[i];
-        const Vec2 start = p.position - v.normalized() * std::ceil(v.length() * 0.65f);
+        const Vec2 from = p.position - v.normalized() * std::ceil(v.length() * 0.65f);
         ASSERT_EQ(p.makesBlood, i < 60) << i;
-        ASSERT_TRUE(std::fabs(p.velocity.x - v.x) < 1e-4f && std::fabs(p.velocity.y - v.y - 0.325f) < 1e-4f) << i;
-        ASSERT_TRUE(std::fabs(start.x - 103.0f) < 1e-3f && std::fabs(start.y - 244.0f) < 1e-3f) << i;
+        ASSERT_LT((p.velocity - v - Vec2(0.0f, 0.325f)).length(), 1e-4f) << i;
+        ASSERT_LT((from - Vec2(103.0f, 244.0f)).length(), 1e-3f) << i;
     }
 
     gameclock::advance(14250 - 12283);
@@ -201,6 +191,10 @@ TEST_F(Game_, outro_bursts_after_12250_ms_and_pans_up_after_14250_ms)
         ASSERT_EQ(game->cameraPos, Vec2(117.0f, y)) << frame;
         ASSERT_EQ(camera, (Rect{85, std::min(static_cast<int>(y) - 24, 208), 64, 48})) << frame;
     }
+    EXPECT_TRUE(game->running);
+    pushKey(SDLK_ESCAPE, true);
+    runFrame();
+    EXPECT_FALSE(game->running);
 }
 
 TEST_F(Game_, level_load_places_player_door_and_keeps_start_marker)

@@ -32,33 +32,14 @@ protected:
 
 }  // namespace
 
-TEST_F(ZombieStrikes, strike_damage_drawing_and_death_follow_the_throttle)
-{
-    Zombie &zombie = zombieOnHand();
-    player.setThrottle(1.0f);
-    updateZombies(player, *grid);
-    EXPECT_NEAR(zombie.health, 1.0f - 0.033f, 1e-6f);
-    EXPECT_EQ(zombie.shakeCount, 1);
-    EXPECT_EQ(zombie.sprite()->bounds().y, 74);  // drawn one row lower
-    player.setThrottle(0.001f);
-    updateZombies(player, *grid);
-    EXPECT_NEAR(zombie.health, 1.0f - 0.033f - 0.001032f, 1e-6f);
-
-    // A killing strike still sprays; the zombie goes in the same frame.
-    clearParticles();
-    zombie.health = 0.0005f;
-    updateZombies(player, *grid);
-    EXPECT_TRUE(zombies.empty());
-    EXPECT_EQ(particles.size(), 2u);
-}
-
-// A strike at throttle t sprays from the steady hand: max(trunc(20 t), 2)
-// blood-carrying particles, each first drawing rand() % trunc(20 t + 7);
-// on 3 the base turns by randomFloat(-1.34, 1.34) and is scaled by
-// randomFloat(0.25, 1.15), else by (-0.07, 0.07) and (0.85, 1.15); then
-// trunc(40 t) dry ones the usual way. The base points from the player's
-// (x, y + 13) through the hand and is (0.5 t + 0.75) x 4 long.
-TEST_F(ZombieStrikes, spray_follows_the_throttle_from_the_steady_hand)
+// A strike at throttle t takes (0.32 t + 0.01) x 0.1 of health and sprays
+// from the steady hand: max(trunc(20 t), 2) blood-carrying particles, each
+// first drawing rand() % trunc(20 t + 7); on 3 the base turns by
+// randomFloat(-1.34, 1.34) and is scaled by randomFloat(0.25, 1.15), else by
+// (-0.07, 0.07) and (0.85, 1.15); then trunc(40 t) dry ones the usual way.
+// The base points from the player's (x, y + 13) through the hand and is
+// (0.5 t + 0.75) x 4 long.
+TEST_F(ZombieStrikes, damage_and_spray_follow_the_throttle_from_the_steady_hand)
 {
     Zombie &zombie = zombieOnHand();
     const Vec2 hand = player.handPoint();
@@ -79,8 +60,10 @@ TEST_F(ZombieStrikes, spray_follows_the_throttle_from_the_steady_hand)
             }
             seedRandom(strike * 1000003u);
             zombie.position = Vec2(85.5f, 73.2f);
+            zombie.health = 1.0f;
             clearParticles();
             updateZombies(player, *grid);
+            EXPECT_NEAR(zombie.health, 1.0f - (0.32f * throttle + 0.01f) * 0.1f, 1e-6f);
             ASSERT_EQ(particles.size(), expected.size()) << throttle;
             for (std::size_t i = 0; i < expected.size(); ++i) {
                 const BloodParticle &p = *particles[i];
@@ -90,6 +73,16 @@ TEST_F(ZombieStrikes, spray_follows_the_throttle_from_the_steady_hand)
         }
         EXPECT_GT(wild, 0) << "the seeds must give wild splashes at throttle " << throttle;
     }
+    EXPECT_EQ(zombie.shakeCount, 36);
+    EXPECT_EQ(zombie.sprite()->bounds().y, 74);  // drawn one row lower
+
+    // A killing strike still sprays; the zombie goes in the same frame.
+    clearParticles();
+    player.setThrottle(0.001f);
+    zombie.health = 0.0005f;
+    updateZombies(player, *grid);
+    EXPECT_TRUE(zombies.empty());
+    EXPECT_EQ(particles.size(), 2u);
 }
 
 TEST_F(ZombieStrikes, outside_the_window_left_alone_inside_removed_by_moving_the_last)

@@ -74,16 +74,13 @@ struct Recorder : LevelPictureListener {
 
 // A cell that notes each update it gets: column, row and whether forced.
 using Visits = std::vector<std::tuple<int, int, bool>>;
-class VisitedCell : public Cell {
-public:
-    VisitedCell(Visits &visits, int x, int y) : visits_(visits), x_(x), y_(y) {}
+struct VisitedCell : Cell {
+    VisitedCell(Visits &log, int column, int row) : visits(log), x(column), y(row) {}
     int kind() const override { return Blood; }
-    void update(bool force) override { visits_.emplace_back(x_, y_, force); }
-
-private:
-    Visits &visits_;
-    int x_;
-    int y_;
+    void update(bool force) override { visits.emplace_back(x, y, force); }
+    Visits &visits;
+    int x;
+    int y;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numbers>
 #include <tuple>
 #include <vector>
@@ -35,8 +36,8 @@ Player standingPlayer()
     return player;
 }
 
-// A swimmer on a recording mover under a driven clock, so that the stroke
-// stays at its lowest, 0.5; it dived in from the air.
+// A swimmer that dived in from the air, on a recording mover; the clock is
+// held, so the stroke stays at its lowest, 0.5.
 class Swimming : public ::testing::Test {
 protected:
     void SetUp() override
@@ -44,30 +45,21 @@ protected:
         gameclock::drive(1000);
         dive();
     }
+    void TearDown() override { gameclock::release(); }
     void dive()
     {
-        player = std::make_unique<Player>();
-        player->setMover(&mover);
-        player->setDepth(13);
-    }
-    void TearDown() override { gameclock::release(); }
-    // Thrust built by the mower at full throttle, pushing away from the hand.
-    void thrustFor(int steps, float aim)
-    {
-        player->setThrottle(1.0f);
-        player->setAimAngle(aim);
-        for (int i = 0; i < steps; ++i)
-            player->update();
+        player = Player();
+        player.setMover(&mover);
+        player.setDepth(13);
     }
 
     RecordingMover mover;
-    std::unique_ptr<Player> player;
+    Player player;
 };
 
-void expectNear(Vec2 actual, Vec2 expected, const char *what)
+bool near(Vec2 a, Vec2 b)
 {
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f) << what;
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f) << what;
+    return (a - b).length() < 1e-5f;
 }
 
 }  // namespace
@@ -159,41 +151,32 @@ TEST_F(Swimming, one_step_clamps_drags_sinks_and_strokes_only_the_move)
         {Vec2(0.054f, 0.0f), {}, Vec2(0.0f, 0.075f)},
         {Vec2(-0.054f, 0.0f), {}, Vec2(0.0f, 0.075f)}};
     for (const auto &[start, keys, kept] : rows) {
-        for (Direction d : {D::Up, D::Down, D::Left, D::Right})
-            player->release(d);
+        dive();
         for (Direction d : keys)
-            player->press(d);
-        player->setVelocity(start);
-        player->update();
-        expectNear(mover.movedWith.back(), Vec2(kept.x * 0.5f, kept.y), "moved with");
-        expectNear(player->velocity(), kept, "kept");
+            player.press(d);
+        player.setVelocity(start);
+        player.update();
+        EXPECT_TRUE(near(mover.movedWith.back(), Vec2(kept.x * 0.5f, kept.y)) && near(player.velocity(), kept))
+            << start.x << ", " << start.y;
     }
 }
 
-// The mower pushes by normalized(centre - hand) x 2t x 0.75 each step, the
-// sum held within 6t on each axis; without throttle the thrust halves each
-// step and is added while its squared length is above 0.5, then ends.
+// The mower pushes by normalized(centre - hand) x 2t x 0.75 a step, the sum
+// held within 6t on each axis; without throttle the thrust halves each step
+// and is added while its squared length is above 0.5, then ends.
 TEST_F(Swimming, mower_thrust_builds_to_six_times_the_throttle_then_decays)
 {
-    const float push = -2.0f * 0.75f * std::numbers::sqrt2_v<float> / 2.0f;
+    player.setAimAngle(std::numbers::pi_v<float> / 4.0f);
+    const float push = -1.5f * std::numbers::sqrt2_v<float> / 2.0f;
     Vec2 expected;
-    std::vector<Vec2> thrusts;
-    for (int step = 0; step < 7; ++step) {
-        expected = Vec2(std::max(expected.x + push, -6.0f), std::max(expected.y + push, -6.0f));
-        thrusts.push_back(expected);
-    }
-    for (const float halved : {-3.0f, -1.5f, -0.75f, 0.0f})
-        thrusts.push_back(Vec2(halved, halved));
-    for (std::size_t step = 0; step < thrusts.size(); ++step) {
-        if (step < 7)
-            thrustFor(1, std::numbers::pi_v<float> / 4.0f);
-        else {
-            player->setThrottle(0.001f);
-            player->update();
-        }
-        const Vec2 kept = player->savedVelocity();
-        expectNear(player->thrust(), thrusts[step], "thrust");
-        expectNear(mover.movedWith.back() - Vec2(kept.x * 0.5f, kept.y), thrusts[step], "added");
+    for (int step = 0; step < 11; ++step) {
+        player.setThrottle(step < 7 ? 1.0f : 0.001f);
+        const float halved = step == 10 ? 0.0f : expected.x * 0.5f;
+        expected = step < 7 ? Vec2(std::max(expected.x + push, -6.0f), std::max(expected.y + push, -6.0f))
+                            : Vec2(halved, halved);
+        player.update();
+        const Vec2 added = mover.movedWith.back() - Vec2(player.savedVelocity().x * 0.5f, player.savedVelocity().y);
+        EXPECT_TRUE(near(player.thrust(), expected) && near(added, expected)) << "step " << step;
     }
 }
 
@@ -202,20 +185,22 @@ TEST_F(Swimming, mower_thrust_builds_to_six_times_the_throttle_then_decays)
 // 0.65; y never below -10; the thrust ends.
 TEST_F(Swimming, leaving_the_pool_carries_the_thrust_and_jumps_out_with_up)
 {
-    const float down = std::numbers::pi_v<float> / 2.0f;  // the hand below pushes up by 1.5 a step
     for (const auto &[steps, up, start, expected, jumps] :
          {std::tuple{3, true, Vec2(2.0f, -1.0f), Vec2(0.65f, -8.525f), true},
-          {4, true, Vec2(2.0f, -1.0f), Vec2(1.0f, -3.1f), false}, {3, true, Vec2(0.0f, -4.0f), Vec2(0.0f, -10.0f), true},
+          {4, true, Vec2(2.0f, -1.0f), Vec2(1.0f, -3.1f), false},
+          {3, true, Vec2(0.0f, -4.0f), Vec2(0.0f, -10.0f), true},
           {3, false, Vec2(2.0f, 0.0f), Vec2(1.0f, -1.575f), false}}) {
         dive();
-        player->setOnGround(true);
+        player.setOnGround(true);
+        player.setThrottle(1.0f);
+        player.setAimAngle(std::numbers::pi_v<float> / 2.0f);  // the hand below: 1.5 up a step
         if (up)
-            player->press(Direction::Up);
-        thrustFor(steps, down);
-        player->setVelocity(start);
-        player->setDepth(5);
-        expectNear(player->velocity(), expected, up ? "up" : "no up");
-        EXPECT_TRUE(!player->swimming() && player->thrust() == Vec2());
-        EXPECT_EQ(player->onGround(), !jumps) << steps;
+            player.press(Direction::Up);
+        for (int i = 0; i < steps; ++i)
+            player.update();
+        player.setVelocity(start);
+        player.setDepth(5);
+        EXPECT_TRUE(near(player.velocity(), expected) && !player.swimming() && player.thrust() == Vec2()) << steps;
+        EXPECT_EQ(player.onGround(), !jumps) << steps;
     }
 }
