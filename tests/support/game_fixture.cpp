@@ -18,6 +18,7 @@ void GameFixture::TearDown()
 {
     game.reset();
     resetProgramState();
+    seedRandom(1);  // the generators' state at program start
     SDL_Quit();
     gameclock::release();
     std::filesystem::current_path(savedDirectory);
