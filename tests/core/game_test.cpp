@@ -7,14 +7,18 @@
 #include "gfx/scene_render.h"
 #include "gfx/video.h"
 #include "support/game_fixture.h"
+#include "world/blood_particles.h"
 #include "world/cell_grid.h"
 #include "world/clock.h"
 #include "world/grid_simulation.h"
 #include "world/level_markers.h"
+#include "world/random.h"
 #include "world/solid_cell.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <vector>
 
 using Game_ = GameFixture;
 
@@ -31,19 +35,27 @@ TEST_F(Game_, pacing_runs_two_steps_or_one_when_late)
     EXPECT_EQ(game->msUntilNextFrame(), 33u);
 }
 
-TEST_F(Game_, camera_pan_runs_from_its_start_to_the_player_once)
+TEST_F(Game_, camera_pan_runs_from_its_start_and_stops_by_the_distance_before_the_move)
 {
     ASSERT_TRUE(game->loadLevel("data/levels/pan.xml"));
     EXPECT_TRUE(game->cameraPanning);
     EXPECT_EQ(game->cameraPos, Vec2(200.0f, 100.0f));
     EXPECT_FLOAT_EQ(game->panSpeed, 2.0f);
-    runFrame();
-    EXPECT_LT(game->cameraPos.x, 200.0f);
-    for (int frames = 1; game->cameraPanning && frames < 500; ++frames) {
-        runFrame();
+    for (int frame = 0; frame < 10; ++frame) {
+        runFrame();  // towards the player, who lands meanwhile
     }
-    EXPECT_FALSE(game->cameraPanning);
-    EXPECT_LT((game->cameraPos - game->player.centre()).length(), 3.5f);
+    EXPECT_LT(game->cameraPos.x, 200.0f);
+    // Squared distance 1.5625 pans on, though the move brings it to 1.0;
+    // 1.44 is below 1.5 and stops.
+    game->panSpeed = 0.25f;
+    for (const auto &[dx, panning] : {std::pair{1.25f, true}, {1.2f, false}}) {
+        const Vec2 centre = game->player.centre();
+        game->cameraPanning = true;
+        game->cameraPos = centre + Vec2(dx, 0.0f);
+        runFrame();
+        ASSERT_EQ(game->player.centre(), centre);
+        EXPECT_EQ(game->cameraPanning, panning) << dx;
+    }
 
     // The next level without a pan does not pan.
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
@@ -69,14 +81,23 @@ TEST_F(Game_, blood_sucker_empties_rows_128_to_167_only)
 TEST_F(Game_, keys_mouse_joystick_and_window_events)
 {
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    // Regaining focus or moving the mouse alone does not set the mode.
+    SDL_Event focus{};
+    focus.active = {SDL_ACTIVEEVENT, 1, SDL_APPINPUTFOCUS};
+    pushEvent(focus);
+    pushEvent(mouseMotionEvent(200, 40));
     runFrame();
     EXPECT_FALSE(game->kbMouseMode);
 
+    // The mouse aims from its world point, screen / pixel size + camera,
+    // about the player's centre.
     pushKey(SDLK_d, true);
     runFrame();
     EXPECT_TRUE(game->kbMouseMode);
     EXPECT_TRUE(game->player.keyHeld(Direction::Right));
     EXPECT_FLOAT_EQ(game->player.throttle(), 0.001f);
+    const Vec2 aim = Vec2(200 / 4 + camera.x, 40 / 4 + camera.y) - game->player.centre();
+    EXPECT_NEAR(game->player.aimAngle(), std::atan2(aim.y, aim.x), 1e-5f);
 
     pushEvent(mouseButtonEvent(SDL_BUTTON_LEFT, true));
     pushKey(SDLK_d, false);
@@ -86,7 +107,6 @@ TEST_F(Game_, keys_mouse_joystick_and_window_events)
     EXPECT_TRUE(game->kbMouseMode);  // releases never change the mode
     EXPECT_FLOAT_EQ(game->player.throttle(), 1.0f);
 
-    SDL_Event focus{};
     focus.active = {SDL_ACTIVEEVENT, 0, SDL_APPINPUTFOCUS};
     pushEvent(focus);
     runFrame();
@@ -132,19 +152,63 @@ TEST_F(Game_, a_quit_in_the_frame_that_enters_the_door_ends_the_program)
     EXPECT_FALSE(session.running());
 }
 
-TEST_F(Game_, outro_shows_its_messages_leaves_the_player_and_hears_only_quitting)
+// The grid is emptied so that the burst's particles fly free in their
+// first frame. The view is 64 x 48.
+TEST_F(Game_, outro_bursts_after_12250_ms_pans_up_after_14250_ms_and_hears_only_quitting)
 {
     ASSERT_TRUE(game->loadLevel("data/levels/outro.xml"));
     EXPECT_TRUE(game->outro);
+    worldGrid().clear();
     const Vec2 start = game->player.position();
     pushKey(SDLK_w, true);
-    runFrame();
+    gameclock::advance(12250);
+    game->update();
+    EXPECT_TRUE(particles.empty());
+    const Rect held{85, 208, 64, 48};  // centred on (117, 246), clamped to the bottom
+    EXPECT_EQ(camera, held);
     EXPECT_EQ(game->player.position(), start);
     EXPECT_FALSE(game->player.keyHeld(Direction::Up) || game->kbMouseMode);
-    EXPECT_TRUE(game->running);
     // Far from the player, the message is shown all the same.
     ASSERT_EQ(game->messages.size(), 1u);
     EXPECT_TRUE(game->messages[0]->shown);
+
+    // In the next frame 60 blood-carrying, then 120 dry particles leave
+    // (103, 244): the base (0, -5) turns in place by randomFloat(-1.5, 1.5)
+    // and is scaled by randomFloat(0.25, 1.15) for each. Each then flies one
+    // frame, ceil(0.65 x speed) unit steps, and gains 0.325 of fall.
+    seedRandom(5);
+    Vec2 base(0.0f, -5.0f);
+    std::vector<Vec2> burst;
+    for (int i = 0; i < 180; ++i) {
+        base.rotate(randomFloat(-1.5f, 1.5f));
+        burst.push_back(base * randomFloat(0.25f, 1.15f));
+    }
+    seedRandom(5);
+    runFrame();
+    ASSERT_EQ(particles.size(), burst.size());
+    for (std::size_t i = 0; i < burst.size(); ++i) {
+        const BloodParticle &p = *particles[i];
+        const Vec2 v = burst[i];
+        const Vec2 from = p.position - v.normalized() * std::ceil(v.length() * 0.65f);
+        ASSERT_EQ(p.makesBlood, i < 60) << i;
+        ASSERT_LT((p.velocity - v - Vec2(0.0f, 0.325f)).length(), 1e-4f) << i;
+        ASSERT_LT((from - Vec2(103.0f, 244.0f)).length(), 1e-3f) << i;
+    }
+
+    gameclock::advance(14250 - 12283);
+    game->update();
+    EXPECT_FALSE(game->cameraPanning);
+    runFrame();
+    EXPECT_TRUE(game->cameraPanning);
+    EXPECT_EQ(camera, held);
+    // One world pixel up a frame, resting on (117, 50) after 196 frames.
+    for (int frame = 1; frame <= 200; ++frame) {
+        runFrame();
+        const float y = std::max(246.0f - static_cast<float>(frame), 50.0f);
+        ASSERT_EQ(game->cameraPos, Vec2(117.0f, y)) << frame;
+        ASSERT_EQ(camera, (Rect{85, std::min(static_cast<int>(y) - 24, 208), 64, 48})) << frame;
+    }
+    EXPECT_TRUE(game->running);
     pushKey(SDLK_ESCAPE, true);
     runFrame();
     EXPECT_FALSE(game->running);

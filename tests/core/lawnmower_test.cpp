@@ -16,18 +16,44 @@ protected:
     Player player;
 };
 
-TEST_F(Lawnmower, idling_mower_is_held_at_the_hand_by_its_pivot)
+// Above throttle 0.1 the mower is drawn shaken along the arm, at
+// 6.5 x randomFloat(1 - 0.2 t, 1 + 0.2 t) from the centre; above 0.5 its
+// angle first jitters by randomFloat(-0.05 t, 0.05 t). A sprite given the
+// expected angle and point shows where the mower must be.
+TEST_F(Lawnmower, shakes_along_the_arm_above_0_1_and_sideways_above_0_5)
 {
     SurfacePtr mowerPicture = picture(11, 8, 0x808080);
-    Sprite mower;
-    mower.setImage(mowerPicture.get());
-    mower.setPivot(5, 4);
-    player.setThrottle(0.1f);
-    drawLawnmower(player, mower);
-    EXPECT_EQ(player.handPoint(), Vec2(28.5f, 26.5f));
-    const RotationState *r = mower.rotation();
-    EXPECT_EQ(mower.bounds().x + static_cast<int>(r->pivot.x + 0.5f), 28);
-    EXPECT_EQ(mower.bounds().y + static_cast<int>(r->pivot.y + 0.5f), 26);
+    player.setAimAngle(1.0f);
+    const Vec2 hand = player.handPoint();
+    for (const float throttle : {0.1f, 0.3f, 0.5f, 1.0f}) {
+        Sprite mower;
+        Sprite expected;
+        for (Sprite *s : {&mower, &expected}) {
+            s->setImage(mowerPicture.get());
+            s->setPivot(5, 4);
+        }
+        player.setThrottle(throttle);
+        for (unsigned frame = 1; frame <= 20; ++frame) {
+            seedRandom(frame * 1000003u);
+            float angle = 1.0f;
+            Vec2 point = hand;
+            if (throttle > 0.1f) {
+                angle += throttle > 0.5f ? randomFloat(-0.05f * throttle, 0.05f * throttle) : 0.0f;
+                Vec2 arm(randomFloat(1.0f - 0.2f * throttle, 1.0f + 0.2f * throttle) * 6.5f, 0.0f);
+                arm.rotate(angle);
+                point = player.centre() + arm;
+            }
+            const double nextDraw = randomUnit();
+            expected.setAngle(angle);
+            expected.setCenter(static_cast<int>(point.x), static_cast<int>(point.y));
+            seedRandom(frame * 1000003u);
+            drawLawnmower(player, mower);
+            ASSERT_EQ(randomUnit(), nextDraw) << throttle;
+            ASSERT_EQ(mower.rotation()->angle, expected.rotation()->angle) << throttle;
+            ASSERT_EQ(mower.bounds(), expected.bounds()) << throttle << ", frame " << frame;
+        }
+        EXPECT_EQ(player.handPoint(), hand);
+    }
 }
 
 TEST_F(Lawnmower, player_is_drawn_rear_arm_body_front_arm)

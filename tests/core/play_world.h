@@ -31,6 +31,7 @@ protected:
     {
         // Also forgets pictures looked up here, found or not.
         resetProgramState();
+        resetRandom();  // the generators back to their program-start state
         gameclock::release();
         SDL_Quit();
     }

@@ -2,8 +2,6 @@
 // and walks into the door, and the outro's closing scene.
 #include "support/replay_harness.h"
 
-#include "gfx/video.h"
-#include "world/blood_particles.h"
 
 #include <gtest/gtest.h>
 
@@ -59,30 +57,19 @@ TEST(ReplayHarness, same_seed_and_input_replay_the_same_world)
     EXPECT_GT(first.playerPosition.x, 30.0f);
 }
 
-TEST(ShippedOutro, bursts_then_pans_up_to_the_end)
+// The outro's timeline is pinned on the test content; here the shipped
+// outro level runs its closing scene to the end and, having no door, stays.
+TEST(ShippedOutro, runs_to_the_end_of_its_pan_and_stays_on_the_list)
 {
     ReplayHarness harness(GORLAK_SOURCE_DIR);
     ASSERT_TRUE(harness.startAt(7));
     const Game &game = harness.session().game;
     ASSERT_TRUE(game.outro);
-    const auto run = [&](int frames) {
-        for (int frame = 0; frame < frames; ++frame) {
-            harness.runFrame();
-        }
-    };
-    // Before the burst (12.25 s) the camera holds at the bottom.
-    run(360);
-    EXPECT_FALSE(game.outroBurstDone || game.cameraPanning);
-    const int heldCameraY = camera.y;
-    run(20);
-    EXPECT_TRUE(game.outroBurstDone);
-    EXPECT_FALSE(particles.empty());
-    // The pan starts at 14.25 s and climbs the stream towards the words.
-    run(400);
-    EXPECT_TRUE(game.cameraPanning);
-    EXPECT_LT(camera.y, heldCameraY);
+    for (int frame = 0; frame < 780; ++frame) {
+        harness.runFrame();
+    }
+    EXPECT_TRUE(game.outroBurstDone && game.cameraPanning);
     EXPECT_NEAR(game.cameraPos.y, 50.0f, 1.0f);
     EXPECT_TRUE(game.running);
-    // The outro has no door: the list stays on it.
     EXPECT_EQ(harness.state().levelIndex, 7);
 }

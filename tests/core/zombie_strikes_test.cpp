@@ -3,7 +3,9 @@
 
 #include "play_world.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -30,33 +32,53 @@ protected:
 
 }  // namespace
 
-TEST_F(ZombieStrikes, strike_counts_damage_drawing_and_death_follow_the_throttle)
+// A strike at throttle t takes (0.32 t + 0.01) x 0.1 of health and sprays
+// from the steady hand: max(trunc(20 t), 2) blood-carrying particles, each
+// first drawing rand() % trunc(20 t + 7); on 3 the base turns by
+// randomFloat(-1.34, 1.34) and is scaled by randomFloat(0.25, 1.15), else by
+// (-0.07, 0.07) and (0.85, 1.15); then trunc(40 t) dry ones the usual way.
+// The base points from the player's (x, y + 13) through the hand and is
+// (0.5 t + 0.75) x 4 long.
+TEST_F(ZombieStrikes, damage_and_spray_follow_the_throttle_from_the_steady_hand)
 {
-    const auto wetParticles = [] {
-        int n = 0;
-        for (const auto &particle : particles)
-            n += particle->makesBlood;
-        return n;
-    };
     Zombie &zombie = zombieOnHand();
-    player.setThrottle(1.0f);
-    updateZombies(player, *grid);
-    EXPECT_EQ(particles.size(), 60u);
-    EXPECT_EQ(wetParticles(), 20);
-    EXPECT_EQ(particles.back()->position, Vec2(88.0f, 76.0f));
-    EXPECT_NEAR(zombie.health, 1.0f - 0.033f, 1e-6f);
-    EXPECT_EQ(zombie.shakeCount, 1);
+    const Vec2 hand = player.handPoint();
+    for (const float throttle : {0.001f, 0.5f, 1.0f}) {
+        player.setThrottle(throttle);
+        const int wet = std::max(static_cast<int>(20.0f * throttle), 2);
+        const int modulus = static_cast<int>(20.0f * throttle + 7.0f);
+        int wild = 0;
+        for (unsigned strike = 1; strike <= 12; ++strike) {
+            seedRandom(strike * 1000003u);
+            Vec2 base = (hand - Vec2(80.0f, 83.0f)).normalized() * ((0.5f * throttle + 0.75f) * 4.0f);
+            std::vector<Vec2> expected;
+            for (int i = 0; i < wet + static_cast<int>(40.0f * throttle); ++i) {
+                const bool splash = i < wet && nextRandomInteger() % modulus == 3;
+                wild += splash;
+                base.rotate(splash ? randomFloat(-1.34f, 1.34f) : randomFloat(-0.07f, 0.07f));
+                expected.push_back(base * (splash ? randomFloat(0.25f, 1.15f) : randomFloat(0.85f, 1.15f)));
+            }
+            seedRandom(strike * 1000003u);
+            zombie.position = Vec2(85.5f, 73.2f);
+            zombie.health = 1.0f;
+            clearParticles();
+            updateZombies(player, *grid);
+            EXPECT_NEAR(zombie.health, 1.0f - (0.32f * throttle + 0.01f) * 0.1f, 1e-6f);
+            ASSERT_EQ(particles.size(), expected.size()) << throttle;
+            for (std::size_t i = 0; i < expected.size(); ++i) {
+                const BloodParticle &p = *particles[i];
+                ASSERT_TRUE(p.position == Vec2(88.0f, 76.0f) && p.makesBlood == (static_cast<int>(i) < wet)) << i;
+                ASSERT_NEAR((p.velocity - expected[i]).length(), 0.0f, 1e-5f) << throttle << ", particle " << i;
+            }
+        }
+        EXPECT_GT(wild, 0) << "the seeds must give wild splashes at throttle " << throttle;
+    }
+    EXPECT_EQ(zombie.shakeCount, 36);
     EXPECT_EQ(zombie.sprite()->bounds().y, 74);  // drawn one row lower
-
-    clearParticles();
-    player.setThrottle(0.001f);
-    updateZombies(player, *grid);
-    EXPECT_EQ(particles.size(), 2u);
-    EXPECT_EQ(wetParticles(), 2);
-    EXPECT_NEAR(zombie.health, 1.0f - 0.033f - 0.001032f, 1e-6f);
 
     // A killing strike still sprays; the zombie goes in the same frame.
     clearParticles();
+    player.setThrottle(0.001f);
     zombie.health = 0.0005f;
     updateZombies(player, *grid);
     EXPECT_TRUE(zombies.empty());

@@ -56,7 +56,7 @@ TEST(Animation, one_shot_stops_on_the_last_frame_and_unplayable_stays_put)
     EXPECT_TRUE(empty.currentFrame == 0 && still.currentFrame == 0 && backwards.currentFrame == 0);
 }
 
-TEST(AnimationLibrary, reading_carries_rect_values_and_a_later_name_replaces)
+TEST(AnimationLibrary, reading_carries_rect_values_defaults_and_a_later_name_replaces)
 {
     AnimationLibrary library;
     readLibrary(library, R"(<Animations>
@@ -67,11 +67,16 @@ TEST(AnimationLibrary, reading_carries_rect_values_and_a_later_name_replaces)
         <Sound name="ignored"/>
         <Animation name="die"><FrameLength>20</FrameLength><Rect y="8" w="4" h="2"/></Animation>
         <Animation name="die" loop="0"><FrameLength>90</FrameLength><Rect w="4" h="2"/></Animation>
+        <Animation><Rect w="1" h="1"/></Animation>
     </Animations>)");
-    ASSERT_EQ(library.size(), 2u);
+    ASSERT_EQ(library.size(), 3u);
+    // "loop" left out loops; "FrameLength" after the frames is read.
     const Animation *run = library.find("run");
     ASSERT_NE(run, nullptr);
     EXPECT_EQ(run->frames, (std::vector<Rect>{{0, 0, 16, 16}, {16, 0, 16, 16}, {32, 0, 16, 16}}));
+    EXPECT_TRUE(run->loop);
+    EXPECT_EQ(run->FrameLength, 50);
+    EXPECT_NE(library.find(""), nullptr) << "an unnamed animation is kept under the empty name";
     const Animation *die = library.find("die");
     ASSERT_NE(die, nullptr);
     EXPECT_FALSE(die->loop);

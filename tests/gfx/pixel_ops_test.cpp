@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 
 namespace {
 
@@ -34,9 +35,24 @@ TEST(BlendColor, examples_alpha_ends_and_the_destination_top_byte)
     EXPECT_EQ(blendColor(0x00000000, 0x00FF0000, 125), 0x007C0000u);
     EXPECT_EQ(blendColor(0x00FF0000, 0x00000000, 125), 0x00820000u);
     EXPECT_EQ(blendColor(0x12345678, 0xABCDEF01, 255), 0xABCDEF01u);
+    EXPECT_EQ(blendColor(0x12345678, 0xABCDEF01, 0), 0x12345678u);
+    EXPECT_EQ(blendColor(0x00000000, 0x00FFFFFF, 254), 0x00FDFDFDu);
     // Only the low 8 bits of alpha count.
     EXPECT_EQ(blendColor(0x00000000, 0x00FF0000, 125 + 256), 0x007C0000u);
     EXPECT_EQ(blendColor(0x12000000, 0xFFFFFFFF, 200) >> 24, 0x12u);
+}
+
+// Three bytes read as the low 16 bits plus the third byte shifted by 16.
+TEST(GetPixel, reads_one_two_three_and_four_bytes_per_pixel)
+{
+    for (const auto &[depth, expected] : {std::pair{8, 0x11u}, {16, 0x2211u}, {24, 0x332211u}, {32, 0x44332211u}}) {
+        SurfacePtr s(SDL_CreateRGBSurface(SDL_SWSURFACE, 8, 2, depth, 0, 0, 0, 0));
+        ASSERT_NE(s, nullptr);
+        auto *pixel = static_cast<std::uint8_t *>(s->pixels) + s->pitch + 2 * depth / 8;
+        for (std::uint8_t byte : {0x11, 0x22, 0x33, 0x44})
+            *pixel++ = byte;
+        EXPECT_EQ(getPixel(s.get(), 2, 1), expected) << depth;
+    }
 }
 
 TEST_F(PixelOps, world_pixels_clip_to_camera)

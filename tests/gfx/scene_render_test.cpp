@@ -100,20 +100,32 @@ TEST_F(SceneRender, tint_keeps_the_top_byte_and_floors_each_channel_under_a_move
     EXPECT_EQ(screenAt(0, 0), kBlack);
 }
 
-// At scale 2, screen pixel (3, 5) is the copied second row of world pixel (1, 2).
-TEST_F(SceneRender, ground_hides_sprites_unless_its_colour_is_zero)
+// Every world pixel, overlaid, fills a block of pixel size by pixel size;
+// ground hides what is under it unless its colour is 0.
+TEST_F(SceneRender, world_pixels_become_blocks_of_3_and_4_under_a_moved_camera)
 {
-    open(8, 4, 2);
-    camera.x = 100;
-    camera.y = 50;
-    putPixel(video.world.get(), 1, 2, 0xFF123456);
-    cells(101, 52, "#");
-    groundColor = 0xFF00FF00;
-    render(grid, true);
-    EXPECT_EQ(screenAt(3, 5), 0xFF00FF00u);
-    groundColor = 0;
-    render(grid, true);
-    EXPECT_EQ(screenAt(3, 5), 0xFF123456u);
+    cells(100, 51, "#.b...");
+    const int alpha[2][6] = {{0, 0, 0, 0, 0, 0}, {255, 100, 100, 0, 0, 0}};
+    for (const auto &[scale, ground] : {std::pair{3, 0xFF00FF00u}, {4, 0u}}) {
+        open(6, 2, scale);
+        camera.x = 100;
+        camera.y = 50;
+        groundColor = ground;
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 6; ++x)
+                putPixel(video.world.get(), static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+                         0xFF102030u + static_cast<std::uint32_t>(0x110000 * x + 0x11 * y));
+        render(grid, true);
+        for (int sy = 0; sy < 2 * scale; ++sy)
+            for (int sx = 0; sx < 6 * scale; ++sx) {
+                const std::uint32_t world = getPixel(video.world.get(), sx / scale, sy / scale);
+                const int a = alpha[sy / scale][sx / scale];
+                const std::uint32_t expected = a == 0     ? world
+                                               : a == 255 ? (ground != 0 ? ground : world)
+                                                          : blendColor(world, 0xFFFF0000, a);
+                ASSERT_EQ(screenAt(sx, sy), expected) << "scale " << scale << " at " << sx << "," << sy;
+            }
+    }
 }
 
 TEST_F(SceneRender, narrow_view_at_right_edge_stays_in_table)

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -108,7 +111,7 @@ TEST_F(SpriteTest, clipping_at_the_camera_edges)
     EXPECT_EQ(drawnPixels(), 8);
 }
 
-TEST_F(SpriteTest, missing_picture_or_oversized_frame_draws_safely)
+TEST_F(SpriteTest, missing_picture_or_frames_smaller_than_the_bounds_draw_nothing_outside_the_frame)
 {
     Sprite none;
     none.play("walk");
@@ -117,18 +120,28 @@ TEST_F(SpriteTest, missing_picture_or_oversized_frame_draws_safely)
     none.draw(target.get());
     EXPECT_EQ(drawnPixels(), 0);
 
-    // Tested for visibility at 2 x 2, then drawn with a 4 x 4 frame that
-    // lies past the picture: nothing outside the picture is shown.
+    // Tested for visibility at the picture's size, then drawn with the
+    // frame's: a 4 x 4 frame past a 2 x 2 picture shows only the picture, and
+    // a 7 x 13 frame of a 28 x 52 sheet 20 columns left of the camera shows
+    // nothing, not the sheet's columns right of the frame.
+    auto zombie = std::make_unique<Animation>();
+    zombie->name = "zombie";
+    zombie->frames = {Rect{0, 0, 7, 13}};
+    animationLibrary().add(std::move(zombie));
     SurfacePtr tiny = columnPicture(2, 2);
-    Sprite s;
-    s.setImage(tiny.get());
-    s.play("walk");
-    s.setTopLeft(camera.x - 1, 20);
-    s.draw(target.get());
-    EXPECT_LE(drawnPixels(), 2);
+    SurfacePtr zombieSheet = columnPicture(28, 52);
+    for (const auto &[picture, animation, x, most] :
+         {std::tuple{tiny.get(), "walk", camera.x - 1, 2}, {zombieSheet.get(), "zombie", camera.x - 20, 0}}) {
+        Sprite s;
+        s.setImage(picture);
+        s.play(animation);
+        s.setTopLeft(x, 20);
+        s.draw(target.get());
+        EXPECT_LE(drawnPixels(), most) << animation;
+    }
 }
 
-TEST_F(SpriteTest, turns_clockwise_about_its_pivot_from_the_base_picture)
+TEST_F(SpriteTest, turns_clockwise_smoothly_from_the_base_picture_past_the_tolerance)
 {
     // A bar with a red right end, turned about its left end.
     SurfacePtr picture = makeSurface(21, 5);
@@ -139,45 +152,81 @@ TEST_F(SpriteTest, turns_clockwise_about_its_pivot_from_the_base_picture)
     s.setImage(picture.get());
     s.setTopLeft(100, 100);
     s.setPivot(0, 2);
+    // Within 0.0075 rad of the picture's angle no new picture is made.
     Rect firstTurn;
-    for (float angle : {0.3f, 0.9f, 1.5707964f}) {
+    for (const auto &[angle, turned] : {std::pair{0.3f, true}, {0.307f, false}, {0.293f, false}, {0.3076f, true},
+                                        {0.9f, true}, {1.5707964f, true}}) {
+        SDL_Surface *before = s.image();
         s.setAngle(angle);
+        EXPECT_EQ(s.image() != before, turned) << angle;
         firstTurn = firstTurn.w == 0 ? s.bounds() : firstTurn;
         EXPECT_NEAR(s.rotation()->pivot.x + s.bounds().x, 100.0f, 1e-3f);
         EXPECT_NEAR(s.rotation()->pivot.y + s.bounds().y, 102.0f, 1e-3f);
     }
     // A quarter turn clockwise: the bar hangs down, red end at the bottom.
     SDL_Surface *image = s.image();
-    const auto red = [image](int x, int y) {
-        Uint8 r = 0, g = 0, b = 0;
-        SDL_GetRGB(getPixel(image, x, y), image->format, &r, &g, &b);
-        return r > 200 && g < 60;
+    const auto rgba = [](SDL_Surface *surface, int x, int y) {
+        Uint8 r = 0, g = 0, b = 0, a = 0;
+        SDL_GetRGBA(getPixel(surface, x, y), surface->format, &r, &g, &b, &a);
+        return std::array<int, 4>{r, g, b, a};
     };
+    const auto red = [&](int x, int y) { return rgba(image, x, y)[0] > 200 && rgba(image, x, y)[1] < 60; };
     EXPECT_TRUE(red(image->w / 2, image->h - 3) && !red(image->w / 2, 2)) << image->w << "x" << image->h;
 
     // Turned again from the base picture, not from a turned copy, which
-    // would blur and grow; a new picture is shown unturned.
+    // would blur and grow; smoothing blends green and red where they meet.
     s.setAngle(0.3f);
     EXPECT_TRUE(s.bounds().w == firstTurn.w && s.bounds().h == firstTurn.h);
+    int blended = 0;
+    for (int y = 0; y < s.image()->h; ++y)
+        for (int x = 0; x < s.image()->w; ++x) {
+            const std::array<int, 4> c = rgba(s.image(), x, y);
+            blended += c[3] == 255 && c[0] > 40 && c[0] < 215 && c[1] > 40 && c[1] < 215;
+        }
+    EXPECT_GT(blended, 0);
+    // A new picture is shown unturned.
     SurfacePtr other = columnPicture(3, 3);
     s.setImage(other.get());
     EXPECT_EQ(s.image(), other.get());
 }
 
-TEST_F(SpriteTest, moving_a_turned_sprite_moves_its_turning_point)
+// A turn moves the picture's unrounded centre about the world pivot by the
+// change of angle; the new top-left, that centre less half the new size, is
+// rounded as trunc(v + 0.5), which differs from other roundings left of and
+// above the origin. setCenter puts the pivot, rounded the same way, on the
+// point, and the unrounded centre moves along.
+TEST_F(SpriteTest, turns_its_centre_about_the_pivot_rounding_as_trunc_of_v_plus_a_half)
 {
-    Sprite still;
-    Sprite moved;
-    for (Sprite *s : {&still, &moved}) {
-        s->setImage(sheet.get());
-        s->setTopLeft(50, 50);
-        s->setAngle(0.5f);
+    SurfacePtr picture = columnPicture(11, 8);
+    const auto half = [](float v) { return static_cast<int>(v + 0.5f); };
+    for (const auto &[x, y, px, py, angle] :
+         {std::tuple{100, 100, -10, -3, 0.0f}, {-3, -3, 5, 4, 1.2f}, {-12, 40, -4, 2, 2.5f}, {60, -9, 14, -6, -2.0f}}) {
+        Sprite s;
+        s.setImage(picture.get());
+        s.setTopLeft(x, y);
+        s.setPivot(px, py);
+        Vec2 pivot(x + px, y + py);
+        Vec2 centre(x + 5.5f, y + 4.0f);
+        float previous = 0.0f;
+        for (const float to : {angle, angle + 0.5f}) {
+            s.setAngle(to);
+            const float turn = to - previous;
+            previous = to;
+            const Vec2 d = centre - pivot;
+            const float c = std::cos(turn);
+            const float sn = std::sin(turn);
+            centre = pivot + Vec2(d.x * c - d.y * sn, d.x * sn + d.y * c);
+            const int left = half(centre.x - static_cast<float>(s.image()->w) * 0.5f);
+            const int top = half(centre.y - static_cast<float>(s.image()->h) * 0.5f);
+            EXPECT_TRUE(s.bounds().x == left && s.bounds().y == top) << x << "," << y << " at " << to;
+            const Vec2 moved(50 - half(pivot.x - static_cast<float>(left)) - left,
+                             60 - half(pivot.y - static_cast<float>(top)) - top);
+            s.setCenter(50, 60);
+            EXPECT_TRUE(s.bounds().x == left + moved.x && s.bounds().y == top + moved.y) << x << "," << y;
+            pivot += moved;
+            centre += moved;
+        }
     }
-    moved.setTopLeft(moved.bounds().x + 10, moved.bounds().y - 7);
-    still.setAngle(0.8f);
-    moved.setAngle(0.8f);
-    EXPECT_EQ(moved.bounds().x, still.bounds().x + 10);
-    EXPECT_EQ(moved.bounds().y, still.bounds().y - 7);
 }
 
 TEST_F(SpriteTest, frames_at_the_far_end_of_the_int_range_draw_nothing)

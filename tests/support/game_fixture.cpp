@@ -18,6 +18,7 @@ void GameFixture::TearDown()
 {
     game.reset();
     resetProgramState();
+    resetRandom();  // the generators back to their program-start state
     SDL_Quit();
     gameclock::release();
     std::filesystem::current_path(savedDirectory);

@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,7 +29,11 @@ protected:
         resetGridSimulation();
         seedIntegerGenerator(7);
     }
-    void TearDown() override { resetGridSimulation(); }
+    void TearDown() override
+    {
+        resetGridSimulation();
+        resetRandom();  // the generators back to their program-start state
+    }
 
     BloodCell *blood(int x, int y)
     {
@@ -65,6 +70,17 @@ struct Recorder : LevelPictureListener {
 
     Points zombies;  // y is -1 where no ground was built below yet
     Points collectables;
+};
+
+// A cell that notes each update it gets: column, row and whether forced.
+using Visits = std::vector<std::tuple<int, int, bool>>;
+struct VisitedCell : Cell {
+    VisitedCell(Visits &log, int column, int row) : visits(log), x(column), y(row) {}
+    int kind() const override { return Blood; }
+    void update(bool force) override { visits.emplace_back(x, y, force); }
+    Visits &visits;
+    int x;
+    int y;
 };
 
 }  // namespace
@@ -148,6 +164,40 @@ TEST_F(GridSteps, nothing_moves_before_the_first_full_sweep)
     grid.step(0);  // the 11th step sweeps everything
     grid.step(0);  // from now on its own moves keep it in the dirty box
     EXPECT_EQ(cell->y(), 4);
+}
+
+TEST_F(GridSteps, sweeps_visit_their_rows_in_order)
+{
+    Visits visits;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            grid.slot(x, y) = std::make_unique<VisitedCell>(visits, x, y);
+    // A dirty sweep: inside the box only, bottom-up, each row right to left.
+    gridSimulation.dirtyRect = DirtyRect{2, 3, 5, 6};
+    grid.step(0);
+    Visits expected;
+    for (int y = 6; y >= 3; --y)
+        for (int x = 5; x >= 2; --x)
+            expected.emplace_back(x, y, false);
+    EXPECT_EQ(visits, expected);
+
+    // A full sweep, forced, from the start row up to row 1; each row draws
+    // rand() % 2 once: odd runs left to right, even right to left and
+    // leaves out column 0.
+    seedIntegerGenerator(3);
+    expected.clear();
+    for (int y = 15; y >= 1; --y) {
+        const bool rightward = nextRandomInteger() % 2 != 0;
+        for (int i = 0; i < (rightward ? 16 : 15); ++i)
+            expected.emplace_back(rightward ? i : 15 - i, y, true);
+    }
+    const int nextDraw = nextRandomInteger();
+    seedIntegerGenerator(3);
+    visits.clear();
+    gridSimulation.sweepCounter = 10;
+    grid.step(0);
+    EXPECT_EQ(visits, expected);
+    EXPECT_EQ(nextRandomInteger(), nextDraw);
 }
 
 TEST_F(GridSteps, full_sweeps_rest_and_wake_sleepers)
