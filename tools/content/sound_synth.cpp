@@ -27,10 +27,9 @@ double wholeCycles(double rate, double loopSeconds)
     return std::max(1.0, std::round(rate * loopSeconds)) / loopSeconds;
 }
 
-// The layer with its rates tuned to the loop, for a looping sound.
+// The layer's vibrato and tremolo tuned to the loop, for a looping sound.
 SoundLayer tunedToLoop(SoundLayer layer, double loopSeconds)
 {
-    layer.frequency = wholeCycles(layer.frequency, loopSeconds);
     layer.vibratoRate = wholeCycles(layer.vibratoRate, loopSeconds);
     layer.tremoloRate = wholeCycles(layer.tremoloRate, loopSeconds);
     return layer;
@@ -44,11 +43,36 @@ double arpeggioRatio(const SoundLayer &layer, double pitchTime)
     return step == 0 ? 1.0 : layer.arpeggio[std::min(step, layer.arpeggio.size()) - 1];
 }
 
+double pitchTime(const SoundLayer &layer, double t)
+{
+    return layer.repeat > 0.0 ? std::fmod(t, layer.repeat) : t;
+}
+
+double frequencyAt(const SoundLayer &layer, double t)
+{
+    const double since = pitchTime(layer, t);
+    double octaves = layer.slide * since + 0.5 * layer.deltaSlide * since * since;
+    octaves += layer.vibratoDepth / 12.0 * std::sin(kTwoPi * layer.vibratoRate * t);
+    return std::clamp(layer.frequency * std::exp2(octaves) * arpeggioRatio(layer, since), 1.0, 11000.0);
+}
+
+// The factor that makes the oscillator run a whole number of cycles (at
+// least one) in count samples, vibrato included.
+double wholeCycleScale(const SoundLayer &layer, std::size_t count)
+{
+    double cycles = 0.0;
+    for (std::size_t i = 0; i < count; ++i)
+        cycles += frequencyAt(layer, static_cast<double>(i) / kInnerRate) / kInnerRate;
+    return cycles > 0.0 ? std::max(1.0, std::round(cycles)) / cycles : 1.0;
+}
+
+// Every wave is centred on zero, the square too whatever its duty, so a
+// sound carries no constant offset.
 double waveValue(Wave wave, double phase, double duty, double noise)
 {
     switch (wave) {
     case Wave::Square:
-        return phase < duty ? 1.0 : -1.0;
+        return (phase < duty ? 1.0 : -1.0) - (2.0 * duty - 1.0);
     case Wave::Saw:
         return 1.0 - 2.0 * phase;
     case Wave::Sine:
@@ -61,8 +85,9 @@ double waveValue(Wave wave, double phase, double duty, double noise)
     return 0.0;
 }
 
-// The oscillator with its pitch movement, tremolo and jitter, unfiltered.
-std::vector<double> drySignal(const SoundLayer &layer, std::size_t count)
+// The oscillator with its pitch movement, tremolo and jitter, unfiltered;
+// pitchScale tunes a loop to whole cycles.
+std::vector<double> drySignal(const SoundLayer &layer, std::size_t count, double pitchScale)
 {
     SeededRandom random(layer.seed);
     std::vector<double> out(count, 0.0);
@@ -71,12 +96,8 @@ std::vector<double> drySignal(const SoundLayer &layer, std::size_t count)
     double cycleLevel = 1.0 - layer.jitter * random.unit();
     for (std::size_t i = 0; i < count; ++i) {
         const double t = static_cast<double>(i) / kInnerRate;
-        const double pitchTime = layer.repeat > 0.0 ? std::fmod(t, layer.repeat) : t;
-        double octaves = layer.slide * pitchTime + 0.5 * layer.deltaSlide * pitchTime * pitchTime;
-        octaves += layer.vibratoDepth / 12.0 * std::sin(kTwoPi * layer.vibratoRate * t);
-        const double frequency =
-            std::clamp(layer.frequency * std::exp2(octaves) * arpeggioRatio(layer, pitchTime), 1.0, 11000.0);
-        const double duty = std::clamp(layer.duty + layer.dutySweep * pitchTime, 0.02, 0.98);
+        const double frequency = frequencyAt(layer, t) * pitchScale;
+        const double duty = std::clamp(layer.duty + layer.dutySweep * pitchTime(layer, t), 0.02, 0.98);
         const double tremolo = 1.0 - layer.tremoloDepth * 0.5 * (1.0 - std::cos(kTwoPi * layer.tremoloRate * t));
         out[i] = waveValue(layer.wave, phase, duty, noise) * cycleLevel * tremolo;
 
@@ -150,7 +171,7 @@ double envelope(const SoundLayer &layer, double t)
 // filters are settled, keeping the second pass.
 std::vector<double> loopedLayer(const SoundLayer &layer, std::size_t count)
 {
-    std::vector<double> signal = drySignal(layer, count);
+    std::vector<double> signal = drySignal(layer, count, wholeCycleScale(layer, count));
     signal.insert(signal.end(), signal.begin(), signal.end());
     shape(layer, signal);
     signal.erase(signal.begin(), signal.begin() + static_cast<std::ptrdiff_t>(count));
@@ -159,37 +180,62 @@ std::vector<double> loopedLayer(const SoundLayer &layer, std::size_t count)
 
 std::vector<double> playedLayer(const SoundLayer &layer)
 {
-    std::vector<double> signal = drySignal(layer, samplesIn(layer.length()) * kOversampling);
+    std::vector<double> signal = drySignal(layer, samplesIn(layer.length()) * kOversampling, 1.0);
     shape(layer, signal);
     for (std::size_t i = 0; i < signal.size(); ++i)
         signal[i] *= envelope(layer, static_cast<double>(i) / kInnerRate);
     return signal;
 }
 
-// Takes out any constant offset: the loop's mean, or for a sound played once
-// a gentle 10 Hz high-pass that leaves the thumps alone.
-void removeOffset(std::vector<double> &mix, bool looping)
+// Takes out the mix's constant offset (soft clipping of a lopsided wave, or
+// slow noise, leaves some) in the shape of its loudness, so that a loop stays
+// seamless and the silence around a sound stays silent.
+void removeOffset(std::vector<double> &mix, const std::vector<double> &loudness)
 {
-    if (mix.empty())
-        return;
-    if (looping) {
-        double sum = 0.0;
-        for (const double value : mix)
-            sum += value;
-        const double mean = sum / static_cast<double>(mix.size());
-        for (double &value : mix)
-            value -= mean;
-        return;
+    double sum = 0.0;
+    double weight = 0.0;
+    for (std::size_t i = 0; i < mix.size(); ++i) {
+        sum += mix[i];
+        weight += loudness[i];
     }
-    const double keep = 1.0 - kTwoPi * 10.0 / kSoundRate;
-    double lastIn = 0.0;
-    double lastOut = 0.0;
-    for (double &value : mix) {
-        const double out = value - lastIn + keep * lastOut;
-        lastIn = value;
-        lastOut = out;
-        value = out;
+    if (weight <= 0.0)
+        return;
+    for (std::size_t i = 0; i < mix.size(); ++i)
+        mix[i] -= sum / weight * loudness[i];
+}
+
+// Turns a loop so that it begins at its smallest step from one sample to the
+// next: a steady signal has no seam, so the join can be put where it is calmest.
+void startAtCalmestStep(std::vector<double> &loop)
+{
+    std::size_t best = 0;
+    double smallest = std::abs(loop.front() - loop.back());
+    for (std::size_t i = 1; i < loop.size(); ++i) {
+        const double step = std::abs(loop[i] - loop[i - 1]);
+        if (step < smallest) {
+            smallest = step;
+            best = i;
+        }
     }
+    std::rotate(loop.begin(), loop.begin() + static_cast<std::ptrdiff_t>(best), loop.end());
+}
+
+// Brings the mix to the peak level, fades its edges and rounds it to 16 bits.
+std::vector<std::int16_t> toSamples(const std::vector<double> &mix, std::size_t fade)
+{
+    double peak = 0.0;
+    for (const double value : mix)
+        peak = std::max(peak, std::abs(value));
+    const double scale = peak > 0.0 ? kSoundPeak * 32767.0 / peak : 0.0;
+    std::vector<std::int16_t> samples(mix.size(), 0);
+    for (std::size_t i = 0; i < mix.size(); ++i) {
+        double value = mix[i] * scale;
+        const std::size_t fromEdge = std::min(i, mix.size() - 1 - i);
+        if (fromEdge < fade)
+            value *= static_cast<double>(fromEdge) / static_cast<double>(fade);
+        samples[i] = static_cast<std::int16_t>(std::clamp(std::lround(value), -32767L, 32767L));
+    }
+    return samples;
 }
 
 }  // namespace
@@ -210,12 +256,15 @@ std::vector<std::int16_t> renderSound(const SoundEffect &effect)
     const bool looping = effect.loop > 0.0;
     const double loopSeconds = static_cast<double>(length) / kSoundRate;
     std::vector<double> inner(length * kOversampling, 0.0);
+    std::vector<double> loudness(length, looping ? 1.0 : 0.0);
     for (const SoundLayer &source : effect.layers) {
         const std::vector<double> layer = looping ? loopedLayer(tunedToLoop(source, loopSeconds), inner.size())
                                                   : playedLayer(source);
-        const std::size_t start = looping ? 0 : samplesIn(source.delay) * kOversampling;
-        for (std::size_t i = 0; i < layer.size() && start + i < inner.size(); ++i)
-            inner[start + i] += source.volume * layer[i];
+        const std::size_t start = looping ? 0 : samplesIn(source.delay);
+        for (std::size_t i = 0; i < layer.size() && start * kOversampling + i < inner.size(); ++i)
+            inner[start * kOversampling + i] += source.volume * layer[i];
+        for (std::size_t i = 0; !looping && i < layer.size() / kOversampling && start + i < length; ++i)
+            loudness[start + i] += source.volume * envelope(source, static_cast<double>(i) / kSoundRate);
     }
 
     std::vector<double> mix(length, 0.0);
@@ -225,20 +274,8 @@ std::vector<std::int16_t> renderSound(const SoundEffect &effect)
             sum += inner[i * kOversampling + static_cast<std::size_t>(k)];
         mix[i] = sum / kOversampling;
     }
-    removeOffset(mix, looping);
-
-    double peak = 0.0;
-    for (const double value : mix)
-        peak = std::max(peak, std::abs(value));
-    const double scale = peak > 0.0 ? kSoundPeak * 32767.0 / peak : 0.0;
-    const std::size_t fade = looping ? 0 : std::min(kEdgeFade, length / 2);
-    std::vector<std::int16_t> samples(length, 0);
-    for (std::size_t i = 0; i < length; ++i) {
-        double value = mix[i] * scale;
-        const std::size_t fromEdge = std::min(i, length - 1 - i);
-        if (fromEdge < fade)
-            value *= static_cast<double>(fromEdge) / static_cast<double>(fade);
-        samples[i] = static_cast<std::int16_t>(std::clamp(std::lround(value), -32767L, 32767L));
-    }
-    return samples;
+    removeOffset(mix, loudness);
+    if (looping && !mix.empty())
+        startAtCalmestStep(mix);
+    return toSamples(mix, looping ? 0 : std::min(kEdgeFade, length / 2));
 }

@@ -23,5 +23,6 @@ std::size_t soundLength(const SoundEffect &effect);
 // A looping effect renders one whole period of a steady signal: every
 // oscillator, vibrato and tremolo is tuned to whole cycles per loop and the
 // filters are run in over one period first, so the last sample leads into
-// the first as any sample leads into the next.
+// the first as any sample leads into the next; the loop is then turned to
+// begin at its calmest step.
 std::vector<std::int16_t> renderSound(const SoundEffect &effect);
