@@ -57,8 +57,14 @@ TEST(SoundSynth, envelope_and_delay_give_the_sound_its_length)
         {"sustain 0.1\nlayer\ndelay 0.1\nattack 0.1\ndecay 0.1\n", 6615},
         {"loop 0.5\nwave sine\nfrequency 100\n", 11025},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(render(c.source).size(), c.samples) << c.source;
+    for (const auto &c : cases) {
+        const std::vector<std::int16_t> samples = render(c.source);
+        ASSERT_EQ(samples.size(), c.samples) << c.source;
+        // Heard to the end: the decay is not cut short.
+        const std::vector<std::int16_t> tail(samples.end() - static_cast<std::ptrdiff_t>(c.samples / 10),
+                                             samples.end() - static_cast<std::ptrdiff_t>(kEdgeFade));
+        EXPECT_GT(peakOf(tail), 0) << c.source;
+    }
 }
 
 TEST(SoundSynth, square_wave_repeats_at_its_frequency)
@@ -133,22 +139,28 @@ TEST(SoundSynth, every_sound_peaks_at_minus_one_decibel_and_starts_and_ends_sile
 TEST(SoundSynth, loops_are_smooth_across_the_join)
 {
     // Played twice over, a smooth loop steps no further from one sample to
-    // the next than its fastest wave allows, at the join as anywhere else.
+    // the next than its fastest wave allows, at the join as anywhere else;
+    // a pure tone's slope does not jump either, so its pitch holds too.
     const struct {
         const char *source;
         double fastest;  // Hz, the highest pitch the loop reaches
+        bool pureTone;
     } cases[] = {
-        {"loop 0.5\nwave sine\nfrequency 101.3\n", 102.0},
-        {"loop 0.4\nwave sine\nfrequency 300\nvibrato 1 3.3\n", 320.0},
-        {"loop 0.45\nwave sine\nfrequency 200\ntremolo 0.8 2.7\n", 200.0},
-        {"loop 0.5\nwave square\nfrequency 55.3\nlowpass 150\n", 150.0},
-        {"loop 0.5\nwave square\nfrequency 30\nlowpass 200\nlayer\nwave sine\nfrequency 90.7\n", 200.0},
+        {"loop 0.5\nwave sine\nfrequency 101.3\n", 102.0, true},
+        {"loop 0.4\nwave sine\nfrequency 300\nvibrato 12 3.3\n", 600.0, true},
+        {"loop 0.45\nwave triangle\nfrequency 200\ntremolo 0.8 2.7\n", 200.0, false},
+        {"loop 0.5\nwave square\nfrequency 55.3\nlowpass 150\n", 150.0, false},
+        {"loop 0.5\nwave square\nfrequency 30\nlowpass 200\nlayer\nwave sine\nfrequency 90.7\n", 200.0, false},
     };
     for (const auto &c : cases) {
         std::vector<std::int16_t> twice = render(c.source);
         ASSERT_FALSE(twice.empty());
         twice.insert(twice.end(), twice.begin(), twice.end());
-        const double bound = 2.0 * std::numbers::pi * c.fastest / kSoundRate * kPeak * 1.02 + 2.0;
-        EXPECT_LT(largestStep(twice), bound) << c.source;
+        const double turn = 2.0 * std::numbers::pi * c.fastest / kSoundRate;
+        EXPECT_LT(largestStep(twice), turn * kPeak * 1.02 + 2.0) << c.source;
+        int bend = 0;
+        for (std::size_t i = 1; c.pureTone && i + 1 < twice.size(); ++i)
+            bend = std::max(bend, std::abs(twice[i + 1] - 2 * twice[i] + twice[i - 1]));
+        EXPECT_LT(bend, turn * turn * kPeak * 1.1 + 4.0) << c.source;
     }
 }
