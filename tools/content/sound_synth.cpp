@@ -35,6 +35,7 @@ SoundLayer tunedToLoop(SoundLayer layer, double loopSeconds)
     return layer;
 }
 
+// The ratio of the arpeggio step reached; the last one holds.
 double arpeggioRatio(const SoundLayer &layer, double pitchTime)
 {
     if (layer.arpeggio.empty())
@@ -66,8 +67,8 @@ double wholeCycleScale(const SoundLayer &layer, std::size_t count)
     return cycles > 0.0 ? std::max(1.0, std::round(cycles)) / cycles : 1.0;
 }
 
-// Every wave is centred on zero, the square too whatever its duty, so a
-// sound carries no constant offset.
+// Every wave is centred on zero, the square too whatever its duty, so the
+// filters and the drive never work on a constant offset.
 double waveValue(Wave wave, double phase, double duty, double noise)
 {
     switch (wave) {
