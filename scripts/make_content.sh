@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Rebuilds the content generator and regenerates data/ from the sources in
-# art/: run it after editing a sprite, hint, background or level source.
+# art/: run it after editing a sprite, hint, background, level or sound
+# source.
 set -euo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${GORLAK_BUILD_DIR:-$repo/build}

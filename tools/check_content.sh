@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the content into a temporary directory and compares it byte
-# for byte with the committed files; also reports committed pictures that
-# no source produces any more.
+# for byte with the committed files; also reports committed pictures and
+# sounds that no source produces any more.
 set -u
 generator=$1
 root=$2
@@ -20,6 +20,6 @@ while IFS= read -r file; do
 done < <(cd "$tmp" && find data -type f | sort)
 while IFS= read -r file; do
     [ -f "$tmp/$file" ] || { echo "$file: no source produces it"; status=1; }
-done < <(cd "$root" && find data -name '*.png' | sort)
+done < <(cd "$root" && find data \( -name '*.png' -o -name '*.wav' \) | sort)
 [ $status -eq 0 ] && echo "$(cd "$tmp" && find data -type f | wc -l) generated files match"
 exit $status

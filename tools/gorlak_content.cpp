@@ -1,5 +1,5 @@
 // gorlak_content ART_DIR CONTENT_DIR: turns the text sources under ART_DIR
-// into the pictures and the animations file under CONTENT_DIR/data.
+// into the pictures, sounds and the animations file under CONTENT_DIR/data.
 #include "content/content_builder.h"
 
 #include <exception>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "picture.h"
+#include "seeded_random.h"
 
 #include <string>
 
@@ -22,15 +23,3 @@
 //   tint C ALPHA                      mixes everything toward C
 //   vignette ALPHA                    darkens toward the edges
 Picture readBackdrop(const std::string &fileName, const std::string &content);
-
-// The generator's repeatable random numbers (xorshift).
-class SeededRandom {
-public:
-    explicit SeededRandom(std::uint32_t seed);
-    std::uint32_t next();
-    int below(int limit);            // 0 .. limit - 1
-    int between(int low, int high);  // low .. high inclusive
-
-private:
-    std::uint32_t state;
-};

@@ -4,7 +4,10 @@
 #include "hint_painter.h"
 #include "level_painter.h"
 #include "png_writer.h"
+#include "sound_effect.h"
+#include "sound_synth.h"
 #include "source_text.h"
+#include "wav_writer.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -91,6 +94,11 @@ std::vector<GeneratedFile> buildContent(const std::string &artDir)
     for (const fs::path &source : sourcesIn(art / "levels")) {
         const LevelLayout level = readLevel(source.string(), readTextFile(source.string()));
         files.push_back(GeneratedFile{"data/levels/" + source.stem().string() + ".png", encodePng(level.picture)});
+    }
+    for (const fs::path &source : sourcesIn(art / "sounds")) {
+        const SoundEffect effect = readSoundEffect(source.string(), readTextFile(source.string()));
+        files.push_back(GeneratedFile{"data/sfx/" + source.stem().string() + ".wav",
+                                      encodeWav(renderSound(effect), kSoundRate)});
     }
     files.push_back(GeneratedFile{"data/gfx/animations.xml", textBytes(animationsXml(groups))});
     return files;

@@ -1,5 +1,5 @@
 // Builds every generated content file from the art sources: sprite sheets,
-// hint pictures, backgrounds, level pictures and the animations file.
+// hint pictures, backgrounds, level pictures, sounds and the animations file.
 #pragma once
 
 #include "sprite_sheet.h"
@@ -18,6 +18,7 @@ struct GeneratedFile {
 //   hints/NAME.txt        -> data/gfx/hints/HINT.png for every hint
 //   backgrounds/NAME.txt  -> data/gfx/NAME.png
 //   levels/NAME.txt       -> data/levels/NAME.png
+//   sounds/NAME.txt       -> data/sfx/NAME.wav
 // Files are listed in a fixed order. Throws ContentError on a faulty source.
 std::vector<GeneratedFile> buildContent(const std::string &artDir);
 

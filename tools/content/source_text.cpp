@@ -1,5 +1,7 @@
 #include "source_text.h"
 
+#include <charconv>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -79,6 +81,17 @@ int SourceCursor::integer(std::size_t index) const
 int SourceCursor::integerOr(std::size_t index, int fallback) const
 {
     return index < line.words.size() ? integer(index) : fallback;
+}
+
+double SourceCursor::number(std::size_t index) const
+{
+    const std::string &text = word(index);
+    double value = 0.0;
+    const char *end = text.data() + text.size();
+    const std::from_chars_result result = std::from_chars(text.data(), end, value);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
+        fail("\"" + text + "\" is not a number");
+    return value;
 }
 
 std::uint32_t SourceCursor::colour(std::size_t index) const

@@ -33,6 +33,8 @@ public:
     int integer(std::size_t index) const;
     // Optional integer: fallback when the word is absent.
     int integerOr(std::size_t index, int fallback) const;
+    // A decimal number such as "-0.25"; read the same way in every locale.
+    double number(std::size_t index) const;
     // "rrggbb" or "rrggbbaa"; without alpha the colour is opaque.
     std::uint32_t colour(std::size_t index) const;
     const std::string &word(std::size_t index) const;
