@@ -6,7 +6,7 @@ repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 packages=(build-essential cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-gfx1.2-dev
           zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-          xvfb xdotool x11-utils imagemagick)
+          xvfb xdotool x11-utils imagemagick dpkg-dev file appstream desktop-file-utils)
 
 install_missing() {
     local missing=()

@@ -17,9 +17,9 @@ while IFS= read -r file; do
         echo "$file: differs from what its source gives (run scripts/make_content.sh)"
         status=1
     fi
-done < <(cd "$tmp" && find data -type f | sort)
+done < <(cd "$tmp" && find data packaging -type f | sort)
 while IFS= read -r file; do
     [ -f "$tmp/$file" ] || { echo "$file: no source produces it"; status=1; }
-done < <(cd "$root" && find data \( -name '*.png' -o -name '*.wav' \) | sort)
-[ $status -eq 0 ] && echo "$(cd "$tmp" && find data -type f | wc -l) generated files match"
+done < <(cd "$root" && find data packaging/icons \( -name '*.png' -o -name '*.wav' \) | sort)
+[ $status -eq 0 ] && echo "$(cd "$tmp" && find data packaging -type f | wc -l) generated files match"
 exit $status

@@ -1,5 +1,6 @@
 // gorlak_content ART_DIR CONTENT_DIR: turns the text sources under ART_DIR
-// into the pictures, sounds and the animations file under CONTENT_DIR/data.
+// into the pictures, sounds and the animations file under CONTENT_DIR/data,
+// and the menu icons under CONTENT_DIR/packaging/icons.
 #include "content/content_builder.h"
 
 #include <exception>

@@ -33,7 +33,7 @@ bool loadSharedPicture(SurfacePtr &target, const char *fileName, bool drawnEvery
 
 bool initVideo(int width, int height, const std::string &caption, int scale, bool fullscreen)
 {
-    if (!openVideo(width, height, caption, scale, fullscreen)) {
+    if (!openVideo(width, height, caption, scale, fullscreen, kWindowIconFile)) {
         return false;
     }
     return loadSharedPicture(video.background, "data/gfx/gorlak_background.png", true) &&

@@ -6,12 +6,30 @@ Video video;
 Rect camera;
 int pixelSize = 4;
 
-bool openVideo(int width, int height, const std::string &caption, int scale, bool fullscreen)
+bool setWindowIcon(const std::string &fileName)
+{
+    const SurfacePtr icon = loadPicture(fileName);
+    if (icon == nullptr) {
+        std::fprintf(stderr, "%s: cannot load the window icon, going on without it: %s\n", fileName.c_str(),
+                     SDL_GetError());
+        return false;
+    }
+    // SDL copies the picture; its alpha channel becomes the icon's mask.
+    SDL_WM_SetIcon(icon.get(), nullptr);
+    return true;
+}
+
+bool openVideo(int width, int height, const std::string &caption, int scale, bool fullscreen,
+               const std::string &iconFile)
 {
     pixelSize = scale;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
         std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
         return false;
+    }
+    // SDL 1.2 takes the icon only before the video mode is set.
+    if (!iconFile.empty()) {
+        setWindowIcon(iconFile);
     }
     // Always 32 bits: every drawing routine writes raw 32-bit pixels.
     video.screen = SDL_SetVideoMode(width * scale, height * scale, 32,

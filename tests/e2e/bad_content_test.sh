@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs the game on a copy of the shipped content with one file damaged and
 # checks the outcome: either the game runs (exit 0; any line it writes names
-# the damaged file) or it stops at once with exactly one line on standard
-# error naming the file and exit status 1. A crash, a hang or a sanitizer
-# report fails the case.
-#   bad_content_test.sh <runner> <repository> <case> <runs|fails>
+# the damaged file), runs after saying so (exit 0 and exactly one line naming
+# the file) or it stops at once with exactly one line on standard error
+# naming the file and exit status 1. A crash, a hang or a sanitizer report
+# fails the case.
+#   bad_content_test.sh <runner> <repository> <case> <runs|warns|fails>
 # <runner> is the game's program loop quit by the test after a few frames.
 set -u
 runner=$1
@@ -58,6 +59,7 @@ target_of() {
         door_*) echo data/gfx/door.png ;;
         player_*) echo data/gfx/player_avatar.png ;;
         zombie_*) echo data/gfx/zombie_sprite.png ;;
+        icon_*) echo data/gfx/icon.png ;;
     esac
 }
 
@@ -122,6 +124,8 @@ done < stderr.log
 
 case $expect in
     runs) [ "$status" -eq 0 ] || { echo "FAIL: expected the game to run and quit with 0"; exit 1; } ;;
+    warns) [ "$status" -eq 0 ] && [ "$lines" -eq 1 ] ||
+               { echo "FAIL: expected exactly one line and the game to run and quit with 0"; exit 1; } ;;
     fails) [ "$status" -eq 1 ] && [ "$lines" -eq 1 ] ||
                { echo "FAIL: expected exit status 1 and exactly one line"; exit 1; } ;;
     *) echo "unknown outcome $expect"; exit 2 ;;

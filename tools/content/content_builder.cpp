@@ -2,6 +2,7 @@
 
 #include "backdrop_painter.h"
 #include "hint_painter.h"
+#include "icon_painter.h"
 #include "level_painter.h"
 #include "png_writer.h"
 #include "sound_effect.h"
@@ -86,6 +87,8 @@ std::vector<GeneratedFile> buildContent(const std::string &artDir)
         for (const HintPicture &hint : hints.hints)
             files.push_back(GeneratedFile{"data/gfx/hints/" + hint.name + ".png", encodePng(hint.sheet)});
         addAnimations(source, "hints/*.png", hints.animations);
+        for (const HintPicture &banner : hints.banners)
+            files.push_back(GeneratedFile{"data/gfx/" + banner.name + ".png", encodePng(banner.sheet)});
     }
     for (const fs::path &source : sourcesIn(art / "backgrounds")) {
         const Picture picture = readBackdrop(source.string(), readTextFile(source.string()));
@@ -99,6 +102,19 @@ std::vector<GeneratedFile> buildContent(const std::string &artDir)
         const SoundEffect effect = readSoundEffect(source.string(), readTextFile(source.string()));
         files.push_back(GeneratedFile{"data/sfx/" + source.stem().string() + ".wav",
                                       encodeWav(renderSound(effect), kSoundRate)});
+    }
+    const std::vector<fs::path> iconSources = sourcesIn(art / "icons");
+    if (iconSources.size() > 1)
+        throw ContentError(iconSources[1].string(), 0, "the game has one icon; only one icon source may be there");
+    for (const fs::path &source : iconSources) {
+        const IconSet icons = readIcons(source.string(), readTextFile(source.string()));
+        files.push_back(GeneratedFile{"data/gfx/icon.png", encodePng(icons.window)});
+        for (const IconPicture &icon : icons.icons) {
+            const std::string size = std::to_string(icon.size);
+            files.push_back(GeneratedFile{"packaging/icons/hicolor/" + size + "x" + size + "/apps/" +
+                                              source.stem().string() + ".png",
+                                          encodePng(icon.picture)});
+        }
     }
     files.push_back(GeneratedFile{"data/gfx/animations.xml", textBytes(animationsXml(groups))});
     return files;

@@ -1,5 +1,5 @@
 // Builds every generated content file from the art sources: sprite sheets,
-// hint pictures, backgrounds, level pictures, sounds and the animations file.
+// hint pictures, backgrounds, level pictures, sounds, icons and the animations file.
 #pragma once
 
 #include "sprite_sheet.h"
@@ -9,16 +9,19 @@
 #include <vector>
 
 struct GeneratedFile {
-    std::string path;  // relative to the content directory, e.g. "data/gfx/door.png"
+    std::string path;  // relative to the output folder, e.g. "data/gfx/door.png"
     std::vector<std::uint8_t> bytes;
 };
 
 // Sources are read from artDir:
 //   sprites/NAME.txt      -> data/gfx/NAME.png (animations into animations.xml)
-//   hints/NAME.txt        -> data/gfx/hints/HINT.png for every hint
+//   hints/NAME.txt        -> data/gfx/hints/HINT.png for every hint,
+//                            data/gfx/BANNER.png for every banner
 //   backgrounds/NAME.txt  -> data/gfx/NAME.png
 //   levels/NAME.txt       -> data/levels/NAME.png
 //   sounds/NAME.txt       -> data/sfx/NAME.wav
+//   icons/NAME.txt        -> data/gfx/icon.png (the window's) and
+//                            packaging/icons/hicolor/SxS/apps/NAME.png
 // Files are listed in a fixed order. Throws ContentError on a faulty source.
 std::vector<GeneratedFile> buildContent(const std::string &artDir);
 

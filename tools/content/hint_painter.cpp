@@ -11,6 +11,8 @@ constexpr std::uint32_t kPanel = 0xB4140E12u;   // dark, partly see-through
 constexpr std::uint32_t kBorder = 0xFF5A3A2Eu;  // dried-blood brown
 constexpr std::uint32_t kInk = 0xFFF2E6C4u;     // bone white
 constexpr std::uint32_t kKeyInk = 0xFFFF7A5Au;  // keys and buttons stand out
+constexpr std::uint32_t kOutline = 0xFF140E12u;  // the panel's colour, solid
+constexpr std::uint32_t kShadow = 0x90000000u;
 constexpr int kFadeFrames = 3;
 constexpr int kFrameCount = kFadeFrames + 2;  // fading in, full, empty
 
@@ -51,6 +53,40 @@ Picture paintHint(const std::vector<std::string> &lines, int w, int h)
         y += lineStep;
     }
     return frame;
+}
+
+// One line of text enlarged, ringed by a one-pixel outline with a shadow
+// below and to the right, so it reads over any part of the game's view.
+Picture paintBanner(const std::string &text, int scale)
+{
+    Picture small(textWidth(text), kGlyphHeight);
+    drawText(small, text, 0, 0, kInk);
+    Picture banner(small.w * scale + 3, small.h * scale + 3);
+    for (int y = 0; y < small.h * scale; ++y)
+        for (int x = 0; x < small.w * scale; ++x)
+            banner.set(x + 1, y + 1, small.at(x / scale, y / scale));
+    const Picture letters = banner;
+    const auto inkNear = [&letters](int x, int y, int reach) {
+        for (int dy = -reach; dy <= 0; ++dy)
+            for (int dx = -reach; dx <= 0; ++dx)
+                if (letters.at(x + dx, y + dy) == kInk)
+                    return true;
+        return false;
+    };
+    for (int y = 0; y < banner.h; ++y)
+        for (int x = 0; x < banner.w; ++x) {
+            if (letters.at(x, y) != 0)
+                continue;
+            bool ringed = false;
+            for (int dy = -1; dy <= 1 && !ringed; ++dy)
+                for (int dx = -1; dx <= 1 && !ringed; ++dx)
+                    ringed = letters.at(x + dx, y + dy) == kInk;
+            if (ringed)
+                banner.set(x, y, kOutline);
+            else if (inkNear(x, y, 2))
+                banner.set(x, y, kShadow);
+        }
+    return banner;
 }
 
 Picture faded(const Picture &picture, float amount)
@@ -99,6 +135,22 @@ HintSet readHints(const std::string &fileName, const std::string &content)
             h = cursor.integer(2);
             if (w < 8 || h < kGlyphHeight + 2 || w > 256 || h > 128)
                 cursor.fail("hint size out of range");
+            continue;
+        }
+        if (line.words[0] == "banner") {
+            cursor.expectWords(4, "banner NAME SCALE TEXT");
+            const int scale = cursor.integer(2);
+            if (scale < 1 || scale > 8)
+                cursor.fail("banner scale out of range");
+            std::string text = cursor.word(3);
+            for (std::size_t word = 4; word < line.words.size(); ++word)
+                text += " " + line.words[word];
+            for (char c : text)
+                if (!fontHas(c))
+                    cursor.fail(std::string("the font has no '") + c + "'");
+            if (textWidth(text) * scale + 3 > 256)
+                cursor.fail("\"" + text + "\" is wider than the game's view");
+            set.banners.push_back(HintPicture{cursor.word(1), paintBanner(text, scale)});
             continue;
         }
         if (line.words[0] != "hint")

@@ -14,6 +14,8 @@ struct HintPicture {
 
 struct HintSet {
     std::vector<HintPicture> hints;
+    // Words on their own, without panel or animations.
+    std::vector<HintPicture> banners;
     // The animations every hint sheet shares (same frame rectangles).
     std::vector<AnimationEntry> animations;
 };
@@ -21,5 +23,9 @@ struct HintSet {
 // Reads a hint source:
 //   size W H                     size of every hint frame
 //   hint NAME TEXT | TEXT ...    one hint; "|" starts a new line of text
-// Every sheet holds the frames: three fading in, the full hint, and empty.
+//   banner NAME SCALE TEXT       one line of text, the font enlarged SCALE
+//                                times, light letters with a dark outline
+//                                and shadow on a clear ground
+// Every hint sheet holds the frames: three fading in, the full hint, and
+// empty.
 HintSet readHints(const std::string &fileName, const std::string &content);
