@@ -4,6 +4,7 @@
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
 #include "world/random.h"
+#include "world/world_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +29,7 @@ void buildFloor(CellGrid &grid)
 
 void launchSprays(CellGrid &grid, int count)
 {
-    clearParticles();
+    world.particles.clear();
     seedRandom(42);
     for (int i = 0; i < count; ++i) {
         const int x = randomInt(20, 235);
@@ -51,9 +52,9 @@ void BM_UpdateParticles5000(benchmark::State &state)
         launchSprays(*grid, 5000);
         state.ResumeTiming();
         updateParticles();
-        benchmark::DoNotOptimize(particles.size());
+        benchmark::DoNotOptimize(world.particles.size());
     }
-    clearParticles();
+    world.particles.clear();
     video.world.reset();
     camera = Rect{};
 }

@@ -4,6 +4,7 @@
 #include "world/grid_simulation.h"
 #include "world/random.h"
 #include "world/solid_cell.h"
+#include "world/world_state.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +28,7 @@ void groundRow(CellGrid &grid, int y)
 void buildFallingWorld(CellGrid &grid)
 {
     grid.clear();
-    resetGridSimulation();
+    world.gridSimulation = GridSimulation{};
     seedIntegerGenerator(1);
     groundRow(grid, kSize - 1);
     for (int y = 0; y < kSize / 2; ++y) {
@@ -35,7 +36,7 @@ void buildFallingWorld(CellGrid &grid)
             grid.placeBlood(x, y);
         }
     }
-    gridSimulation.dirtyRect.include(kSize - 1, kSize - 1);
+    world.gridSimulation.dirtyRect.include(kSize - 1, kSize - 1);
 }
 
 double timeFrame(CellGrid &grid)
@@ -68,7 +69,7 @@ BENCHMARK(BM_GridFallingUpperHalf)->UseManualTime()->Unit(benchmark::kMillisecon
 void BM_GridSettledWorld(benchmark::State &state)
 {
     CellGrid grid(kSize, kSize);
-    resetGridSimulation();
+    world.gridSimulation = GridSimulation{};
     seedIntegerGenerator(1);
     groundRow(grid, kSize - 1);
     for (int y = kSize / 2; y < kSize - 1; ++y) {
@@ -79,7 +80,7 @@ void BM_GridSettledWorld(benchmark::State &state)
         }
     }
     for (int i = 0; i < 60; ++i) {
-        gridSimulation.sweepCounter = 10;
+        world.gridSimulation.sweepCounter = 10;
         grid.step(kDeepestHint);
     }
     for (auto _ : state) {

@@ -7,14 +7,15 @@
 // machine do not count.
 #include "core/collectables.h"
 #include "core/game.h"
+#include "core/program_state.h"
 #include "core/startup.h"
 #include "gfx/scene_render.h"
+#include "platform/clock.h"
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
-#include "world/clock.h"
 #include "world/grid_simulation.h"
-#include "world/level_markers.h"
 #include "world/random.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <benchmark/benchmark.h>
@@ -45,7 +46,7 @@ public:
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         savedDirectory = std::filesystem::current_path();
         std::filesystem::current_path(GORLAK_SOURCE_DIR);
-        gameclock::drive(100000);
+        wallclock::drive(100000);
         // Earlier benchmarks in the same run leave the grid's counters behind.
         resetProgramState();
         started = startUp();
@@ -58,7 +59,7 @@ public:
         game.reset();
         resetProgramState();
         SDL_Quit();
-        gameclock::release();
+        wallclock::release();
         std::filesystem::current_path(savedDirectory);
     }
     bool ready() const { return started && loaded; }
@@ -94,7 +95,7 @@ void runFrames(benchmark::State &state, Game &game, Prepare prepare)
     frameMs.reserve(kFrames);
     for (auto _ : state) {
         prepare();
-        gameclock::advance(33);
+        wallclock::advance(33);
         const double start = threadSeconds();
         game.update();
         const double seconds = threadSeconds() - start;
@@ -104,7 +105,7 @@ void runFrames(benchmark::State &state, Game &game, Prepare prepare)
     state.counters["median_ms"] = percentile(frameMs, 0.5);
     state.counters["p99_ms"] = percentile(frameMs, 0.99);
     state.counters["max_ms"] = percentile(frameMs, 1.0);
-    state.counters["particles"] = static_cast<double>(particles.size());
+    state.counters["particles"] = static_cast<double>(world.particles.size());
 }
 
 void BM_FrameShippedLevel(benchmark::State &state, const std::string &levelFile)
@@ -132,14 +133,14 @@ void pourUpperHalf(CellGrid &grid)
 void keepZombiesAndParticles(Game &game, CellGrid &grid)
 {
     const Vec2 hand = game.player.handPoint();
-    for (auto &zombie : zombies) {
+    for (auto &zombie : world.zombies) {
         zombie->position = hand - Vec2(3.5f, 3.5f);
         zombie->dead = false;
     }
-    if (particles.size() > kStressParticlesMost) {
-        particles.resize(kStressParticlesMost);
+    if (world.particles.size() > kStressParticlesMost) {
+        world.particles.resize(kStressParticlesMost);
     }
-    while (particles.size() < kStressParticlesLeast) {
+    while (world.particles.size() < kStressParticlesLeast) {
         const Vec2 velocity(randomFloat(-3.0f, 3.0f), randomFloat(-4.0f, 0.0f));
         spawnSpray(grid, randomInt(10, 245), randomInt(10, 120), velocity, randomInt(0, 1) == 0);
     }
@@ -152,7 +153,7 @@ void setUpStress(Game &game)
     game.kbMouseMode = true;
     game.leftButtonHeld = true;
     for (int i = 0; i < kStressZombies; ++i) {
-        zombies.push_back(std::make_unique<Zombie>(Vec2(), 0.0f, 250.0f, 1.0e9f));
+        world.zombies.push_back(std::make_unique<Zombie>(Vec2(), 0.0f, 250.0f, 1.0e9f));
     }
 }
 
@@ -170,7 +171,7 @@ void BM_FrameStressWorld(benchmark::State &state, bool keepPouring)
         return;
     }
     Game &game = *shipped.game;
-    CellGrid &grid = worldGrid();
+    CellGrid &grid = world.grid;
     setUpStress(game);
     game.bloodSucker = keepPouring;
     pourUpperHalf(grid);

@@ -2,6 +2,7 @@
 #include "world/cell_grid.h"
 #include "world/grid_player_mover.h"
 #include "world/player.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <benchmark/benchmark.h>
@@ -35,9 +36,9 @@ void buildWorld(CellGrid &grid)
             grid.rawSlot(x, y) = std::make_unique<Pool>();
         }
     }
-    clearZombies();
+    world.zombies.clear();
     for (int i = 0; i < 40; ++i) {
-        zombies.push_back(std::make_unique<Zombie>(Vec2(static_cast<float>(5 + i * 6), 227.0f), 0.0f, 250.0f, 1.0f));
+        world.zombies.push_back(std::make_unique<Zombie>(Vec2(static_cast<float>(5 + i * 6), 227.0f), 0.0f, 250.0f, 1.0f));
     }
 }
 
@@ -64,7 +65,7 @@ static void BM_PlayerStepAmongZombies(benchmark::State &state)
         }
         benchmark::DoNotOptimize(player.position());
     }
-    clearZombies();
+    world.zombies.clear();
 }
 BENCHMARK(BM_PlayerStepAmongZombies);
 
@@ -76,6 +77,6 @@ static void BM_MeasureDepth(benchmark::State &state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(mover.measureDepth(Vec2(120.5f, 227.5f)));
     }
-    clearZombies();
+    world.zombies.clear();
 }
 BENCHMARK(BM_MeasureDepth);

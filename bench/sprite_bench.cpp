@@ -3,7 +3,7 @@
 #include "formats/animation_library.h"
 #include "gfx/sprite.h"
 #include "gfx/video.h"
-#include "world/clock.h"
+#include "platform/clock.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,7 +23,7 @@ SurfacePtr makePicture(int w, int h)
 // 256 x 192 world surface, some across its edges; one frame (33 ms) apart.
 void BM_DrawAnimatedSprites(benchmark::State &state)
 {
-    gameclock::drive(0);
+    wallclock::drive(0);
     camera = Rect{0, 0, 256, 192};
     SurfacePtr world = makePicture(256, 192);
     SurfacePtr picture = makePicture(64, 16);
@@ -41,7 +41,7 @@ void BM_DrawAnimatedSprites(benchmark::State &state)
         sprites.push_back(std::move(s));
     }
     for (auto _ : state) {
-        gameclock::advance(33);
+        wallclock::advance(33);
         for (auto &s : sprites) {
             s->draw(world.get());
         }
@@ -51,7 +51,7 @@ void BM_DrawAnimatedSprites(benchmark::State &state)
     sprites.clear();
     animationLibrary().clear();
     camera = Rect{};
-    gameclock::release();
+    wallclock::release();
 }
 BENCHMARK(BM_DrawAnimatedSprites);
 

@@ -6,6 +6,7 @@
 #include "world/cell_grid.h"
 #include "world/player.h"
 #include "world/random.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <benchmark/benchmark.h>
@@ -24,24 +25,24 @@ void BM_StrikeFrameFullThrottle(benchmark::State &state)
     player.setPosition(Vec2(80.0f, 70.0f));
     player.setAimAngle(-0.3f);
     player.setThrottle(1.0f);
-    clearZombies();
-    clearParticles();
+    world.zombies.clear();
+    world.particles.clear();
     const Vec2 hand = player.handPoint();
     // Health enough for every strike of the run.
-    zombies.push_back(std::make_unique<Zombie>(hand - Vec2(3.5f, 3.5f), 0.0f, 250.0f, 1.0e9f));
+    world.zombies.push_back(std::make_unique<Zombie>(hand - Vec2(3.5f, 3.5f), 0.0f, 250.0f, 1.0e9f));
     std::size_t sprayed = 0;
     for (auto _ : state) {
         updateZombies(player, *grid);
         updateParticles();
         state.PauseTiming();
-        sprayed += particles.size();
-        clearParticles();
-        zombies.front()->position = hand - Vec2(3.5f, 3.5f);
+        sprayed += world.particles.size();
+        world.particles.clear();
+        world.zombies.front()->position = hand - Vec2(3.5f, 3.5f);
         state.ResumeTiming();
     }
     state.counters["particles"] =
         benchmark::Counter(static_cast<double>(sprayed), benchmark::Counter::kAvgIterations);
-    clearZombies();
+    world.zombies.clear();
     video.world.reset();
     camera = Rect{};
 }

@@ -3,12 +3,12 @@
 #include "core/exit_door.h"
 #include "gfx/sprite.h"
 #include "gfx/video.h"
-#include "world/clock.h"
+#include "platform/clock.h"
+#include "world/game_events.h"
+#include "world/world_state.h"
 
 #include <cstdint>
 #include <memory>
-
-std::vector<Vec2> collectables;
 
 namespace {
 
@@ -58,23 +58,19 @@ void drawCollectable(Vec2 position)
 
 }  // namespace
 
-void clearCollectables()
-{
-    collectables.clear();
-}
-
 void updateCollectables(Vec2 playerCentre)
 {
     const Rect window{camera.x - 5, camera.y - 7, camera.w + 10, camera.h + 14};
-    for (std::size_t i = 0; i < collectables.size();) {
-        const Vec2 c = collectables[i];
+    for (std::size_t i = 0; i < world.collectables.size();) {
+        const Vec2 c = world.collectables[i];
         if (!pointInRect(window, c.x, c.y)) {
             ++i;
             continue;
         }
         if ((c - playerCentre).lengthSquared() < 100.0f) {
-            collectables[i] = collectables.back();
-            collectables.pop_back();
+            reportGameEvent(GameEventKind::GemTaken, c);
+            world.collectables[i] = world.collectables.back();
+            world.collectables.pop_back();
             continue;  // the moved one is examined in this slot
         }
         drawCollectable(c);

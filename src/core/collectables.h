@@ -8,9 +8,7 @@
 
 // Every collectable of the level (world positions); emptied at level load.
 // Taking one moves the last into its place, so the order is not kept.
-extern std::vector<Vec2> collectables;
 
-void clearCollectables();
 
 // Takes the collectables within 10 pixels of the player's centre and draws
 // the others; only those inside the camera, widened a little, take part.

@@ -2,7 +2,8 @@
 
 #include "core/collectables.h"
 #include "gfx/sprite.h"
-#include "world/level_markers.h"
+#include "world/game_events.h"
+#include "world/world_state.h"
 
 bool pointInRect(const Rect &rect, float x, float y)
 {
@@ -14,11 +15,12 @@ bool pointInRect(const Rect &rect, float x, float y)
 
 bool updateExitDoor(bool &doorOpen, Sprite *doorSprite, Vec2 playerCentre)
 {
-    if (collectables.empty() && !doorOpen) {
+    if (world.collectables.empty() && !doorOpen) {
         doorOpen = true;
+        reportGameEvent(GameEventKind::DoorOpened, Vec2(world.doorRect.x, world.doorRect.y));
         if (doorSprite != nullptr) {
             doorSprite->play("door_open");
         }
     }
-    return doorOpen && pointInRect(doorRect, playerCentre.x, playerCentre.y);
+    return doorOpen && pointInRect(world.doorRect, playerCentre.x, playerCentre.y);
 }

@@ -12,10 +12,12 @@
 #include "gfx/picture_cache.h"
 #include "gfx/scene_render.h"
 #include "gfx/video.h"
+#include "platform/clock.h"
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
-#include "world/clock.h"
+#include "world/game_events.h"
 #include "world/grid_player_mover.h"
+#include "world/world_state.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ constexpr int kSuckerLastRow = 167;
 
 Game::Game()
 {
-    mover = std::make_unique<GridPlayerMover>(&worldGrid());
+    mover = std::make_unique<GridPlayerMover>(&world.grid);
     player.setMover(mover.get());
     player.setPosition(Vec2(50.0f, 220.0f));
     playerSprite = std::make_unique<Sprite>();
@@ -47,14 +49,14 @@ Game::~Game() = default;
 
 int Game::beginFrame()
 {
-    const std::uint32_t elapsed = gameclock::now() - lastFrameTick;
+    const std::uint32_t elapsed = wallclock::now() - lastFrameTick;
     if (elapsed < kFrameMs) {
         return 0;
     }
     // A late frame runs one grid step instead of two: the simulation slows
     // down rather than catching up.
     const int steps = elapsed > kLateFrameMs ? 1 : 2;
-    lastFrameTick = gameclock::now();
+    lastFrameTick = wallclock::now();
     return steps;
 }
 
@@ -68,7 +70,7 @@ void Game::update()
     if (steps == 0) {
         return;
     }
-    CellGrid &grid = worldGrid();
+    CellGrid &grid = world.grid;
     for (int i = 0; i < steps; ++i) {
         grid.step(static_cast<int>(player.position().y + 25.0f));
     }
@@ -85,8 +87,9 @@ void Game::update()
     }
     updateParticles();
     updateCollectables(player.centre());
-    if (updateExitDoor(doorOpen, doorSprite.get(), player.centre())) {
+    if (updateExitDoor(doorOpen, doorSprite.get(), player.centre()) && !levelFinished) {
         levelFinished = true;
+        reportGameEvent(GameEventKind::LevelFinished, player.centre());
     }
     drawPlayer(player, playerSprite.get());
     updateZombies(player, grid);
@@ -101,13 +104,13 @@ void Game::update()
 
 std::uint32_t Game::msUntilNextFrame() const
 {
-    const std::uint32_t elapsed = gameclock::now() - lastFrameTick;
+    const std::uint32_t elapsed = wallclock::now() - lastFrameTick;
     return elapsed >= kFrameMs ? 0 : kFrameMs - elapsed;
 }
 
 void Game::runBloodSucker()
 {
-    CellGrid &grid = worldGrid();
+    CellGrid &grid = world.grid;
     for (int y = kSuckerFirstRow; y <= kSuckerLastRow; ++y) {
         for (int x = 0; x < grid.width(); ++x) {
             const Cell *cell = grid.cellAt(x, y);
@@ -136,7 +139,7 @@ void Game::updateCamera()
 
 void Game::updateInputGrab()
 {
-    const std::uint32_t now = gameclock::now();
+    const std::uint32_t now = wallclock::now();
     if (now - fpsTick < 1000) {
         return;
     }

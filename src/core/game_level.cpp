@@ -5,10 +5,10 @@
 #include "gfx/door_sprite.h"
 #include "gfx/scene_render.h"
 #include "gfx/video.h"
+#include "platform/clock.h"
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
-#include "world/clock.h"
-#include "world/level_markers.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <cstdio>
@@ -20,7 +20,7 @@ namespace {
 class LevelObjectsBuilder : public LevelPictureListener {
 public:
     void zombieSpawn(CellGrid &grid, int x, int y) override { spawnZombie(grid, x, y, 1.0f); }
-    void collectable(int x, int y) override { collectables.push_back(Vec2(x, y)); }
+    void collectable(int x, int y) override { world.collectables.push_back(Vec2(x, y)); }
 };
 
 bool fileMissing(const std::string &what, const std::string &fileName, const std::string &levelFile)
@@ -44,11 +44,8 @@ bool Game::loadLevel(const std::string &fileName)
         return false;
     }
 
-    CellGrid &grid = worldGrid();
-    grid.clear();
-    clearCollectables();
-    zombies.clear();
-    clearParticles();
+    world.clearLevel();
+    CellGrid &grid = world.grid;
     LevelObjectsBuilder builder;
     if (description.LevelImage.empty()) {
         return fileMissing("level picture", description.LevelImage, fileName);
@@ -67,11 +64,11 @@ bool Game::loadLevel(const std::string &fileName)
     groundColor = description.GroundColor;
 
     // The start marker survives levels whose picture has none.
-    if (playerStart.x > 0 && playerStart.y > 0) {
-        player.setPosition(Vec2(playerStart.x, playerStart.y));
+    if (world.playerStart.x > 0 && world.playerStart.y > 0) {
+        player.setPosition(Vec2(world.playerStart.x, world.playerStart.y));
     }
     if (doorSprite != nullptr) {
-        doorSprite->setTopLeft(doorRect.x, doorRect.y);
+        doorSprite->setTopLeft(world.doorRect.x, world.doorRect.y);
     }
     messages.swap(description.messages);
     if (description.CameraPan) {
@@ -90,12 +87,12 @@ bool Game::loadLevel(const std::string &fileName)
 
 void Game::reset()
 {
-    fpsTick = gameclock::now();
+    fpsTick = wallclock::now();
     running = true;
     leftButtonHeld = false;
     featherFlag = true;
     doorOpen = false;
-    lastFrameTick = gameclock::now();
+    lastFrameTick = wallclock::now();
     levelFinished = false;
     if (doorSprite != nullptr) {
         doorSprite->play("door_closed");

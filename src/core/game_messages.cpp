@@ -1,7 +1,7 @@
 #include "core/game_messages.h"
 
 #include "gfx/video.h"
-#include "world/clock.h"
+#include "platform/clock.h"
 
 void updateGameMessages(std::vector<std::unique_ptr<GameMessage>> &messages, Vec2 point)
 {

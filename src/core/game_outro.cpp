@@ -6,10 +6,12 @@
 #include "core/game_messages.h"
 #include "core/input_manager.h"
 #include "gfx/scene_render.h"
+#include "platform/clock.h"
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
-#include "world/clock.h"
+#include "world/game_events.h"
 #include "world/random.h"
+#include "world/world_state.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ void burstParticle(Vec2 &base, bool dry)
 {
     base.rotate(randomFloat(-1.5f, 1.5f));
     const Vec2 velocity = base * randomFloat(0.25f, 1.15f);
-    spawnSpray(worldGrid(), kBurstX, kBurstY, velocity, dry);
+    spawnSpray(world.grid, kBurstX, kBurstY, velocity, dry);
 }
 
 }  // namespace
@@ -41,6 +43,7 @@ void Game::updateOutro()
     const std::uint32_t sinceStart = gameclock::now() - outroStart;
     if (!outroBurstDone && sinceStart > kBurstTime) {
         outroBurstDone = true;
+        reportGameEvent(GameEventKind::OutroBurst, Vec2(kBurstX, kBurstY), kBurstIntensity);
         int countA = static_cast<int>(20.0f * kBurstIntensity);
         countA = countA < 2 ? 2 : countA;
         const int countB = static_cast<int>(40.0f * kBurstIntensity);
@@ -52,7 +55,7 @@ void Game::updateOutro()
             burstParticle(base, true);
         }
     }
-    CellGrid &grid = worldGrid();
+    CellGrid &grid = world.grid;
     for (int i = 0; i < steps; ++i) {
         grid.step(static_cast<int>(player.position().y + 25.0f));
     }

@@ -3,6 +3,7 @@
 #include "core/content_location.h"
 #include "core/game_session.h"
 #include "core/joystick_report.h"
+#include "core/program_state.h"
 #include "core/startup.h"
 
 #include <SDL.h>
@@ -72,7 +73,7 @@ int stopProgram()
     const int status = run.state == ProgramState::Quit ? 0 : 1;
     run.session.reset();
     if (run.sdlStarted) {
-        releaseStartUpObjects();
+        resetProgramState();
         SDL_Quit();
     }
     run = ProgramRun();

@@ -11,8 +11,8 @@
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
 #include "world/grid_simulation.h"
-#include "world/level_markers.h"
 #include "world/random.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <cstdio>
@@ -60,27 +60,4 @@ bool startUp()
     // invisible player or invisible zombies.
     return createDoorSprite() && sharedPicture(kPlayerPictureFile) != nullptr &&
            sharedPicture(kZombiePictureFile) != nullptr;
-}
-
-void releaseStartUpObjects()
-{
-    // The shared collectable sprite points at the collectable picture freed below.
-    resetCollectableSprite();
-    resetDoorSprite();
-    clearPictureCache();
-    animationLibrary().clear();
-    resetVideo();
-}
-
-void resetProgramState()
-{
-    worldGrid().clear();
-    zombies.clear();
-    clearCollectables();
-    clearParticles();
-    resetGridSimulation();
-    resetLevelMarkers();
-    resetSceneRender();
-    resetRandom();
-    releaseStartUpObjects();
 }

@@ -14,13 +14,3 @@ bool initVideo(int width, int height, const std::string &caption, int pixelSize,
 // Steps 1 to 5 of start-up. False when the game cannot run; the reason has
 // been written to standard error.
 bool startUp();
-
-// Frees what start-up made: the door and collectable sprites, the shared
-// pictures, the animations and the surfaces.
-void releaseStartUpObjects();
-
-// Puts every program-wide object back to its start: the level's objects
-// (grid cells, zombies, collectables, particles), the grid's simulation
-// state, the level markers, the renderer's state and what start-up made.
-// Tests and benchmarks run the game more than once in one process.
-void resetProgramState();

@@ -4,8 +4,10 @@
 #include "gfx/sprite.h"
 #include "gfx/video.h"
 #include "world/blood_particles.h"
+#include "world/game_events.h"
 #include "world/player.h"
 #include "world/random.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <cstdlib>
@@ -52,8 +54,8 @@ void updateZombies(Player &player, CellGrid &grid)
     const Vec2 hand = player.handPoint();
     const float throttle = player.throttle();
     const Rect window{camera.x - 14, camera.y - 13, camera.w + 21, camera.h + 14};
-    for (std::size_t i = 0; i < zombies.size();) {
-        Zombie &zombie = *zombies[i];
+    for (std::size_t i = 0; i < world.zombies.size();) {
+        Zombie &zombie = *world.zombies[i];
         if (!pointInRect(window, zombie.position.x, zombie.position.y)) {
             ++i;
             continue;
@@ -62,11 +64,13 @@ void updateZombies(Player &player, CellGrid &grid)
         if (zombie.touches(hand) && !zombie.dead) {
             zombie.shredReaction();
             zombie.damage((0.32f * throttle + 0.01f) * 0.1f);
+            reportGameEvent(GameEventKind::ZombieStruck, hand, throttle);
             sprayStrike(grid, hand, player.position(), throttle);
         }
         if (zombie.dead) {
-            std::swap(zombies[i], zombies.back());
-            zombies.pop_back();
+            reportGameEvent(GameEventKind::ZombieKilled, zombie.position + Vec2(3.5f, 6.5f));
+            std::swap(world.zombies[i], world.zombies.back());
+            world.zombies.pop_back();
             continue;  // the moved zombie is examined in this slot
         }
         if (Sprite *sprite = zombie.sprite()) {

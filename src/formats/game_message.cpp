@@ -1,6 +1,6 @@
 #include "formats/game_message.h"
 
-#include "world/clock.h"
+#include "platform/clock.h"
 #include "xml/xml_reader.h"
 
 #include <cstdio>

@@ -1,26 +1,19 @@
 #include "gfx/door_sprite.h"
 
-#include <cstdio>
+#include "gfx/video.h"
 
-std::unique_ptr<Sprite> doorSprite;
-SurfacePtr doorImage;
+#include <cstdio>
 
 bool createDoorSprite()
 {
-    resetDoorSprite();
-    doorImage = loadPicture(kDoorPictureFile);
-    if (doorImage == nullptr) {
+    doorSprite.reset();
+    video.doorImage = loadPicture(kDoorPictureFile);
+    if (video.doorImage == nullptr) {
         std::fprintf(stderr, "%s: cannot load picture: %s\n", kDoorPictureFile, SDL_GetError());
         return false;
     }
     doorSprite = std::make_unique<Sprite>();
-    doorSprite->setImage(doorImage.get());
+    doorSprite->setImage(video.doorImage.get());
     doorSprite->play("door_closed");
     return true;
-}
-
-void resetDoorSprite()
-{
-    doorSprite.reset();
-    doorImage.reset();
 }

@@ -1,5 +1,5 @@
-// The exit door: one sprite made at start-up on "data/gfx/door.png" and
-// kept for the whole run. The door picture is owned here with it.
+// The exit door's sprite, made at start-up on "data/gfx/door.png"; the
+// sprite and its picture are part of the graphics state (gfx/video.h).
 #pragma once
 
 #include "gfx/sprite.h"
@@ -9,13 +9,8 @@
 
 inline constexpr const char *kDoorPictureFile = "data/gfx/door.png";
 
-extern std::unique_ptr<Sprite> doorSprite;
-extern SurfacePtr doorImage;
-
 // Loads the door picture and makes the door sprite playing "door_closed".
 // False, with a line on standard error naming the file, when the picture
 // cannot be loaded; there is then no door sprite.
 bool createDoorSprite();
 
-// Drops the door sprite, then its picture.
-void resetDoorSprite();

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstring>
 
-std::uint32_t groundColor = 0xFF996600;
 std::array<std::uint8_t, kOverlayColumns> columnOverlay{};
 
 namespace {
@@ -159,7 +158,6 @@ void composeRowAnyScale(const std::uint32_t *source, const std::uint8_t *overlay
 
 void resetSceneRender()
 {
-    groundColor = 0xFF996600;
     columnOverlay.fill(0);
 }
 

@@ -12,10 +12,10 @@ class CellGrid;
 // three look-ahead columns of a view narrower than three columns.
 inline constexpr int kOverlayColumns = 256 + 3;
 
-// Program-wide render state; resetSceneRender() puts it back for tests.
-// Colour of ground cells, replaced by each level; 0 shows the world surface
-// through the ground.
-extern std::uint32_t groundColor;
+// The ground colour before any level sets one (the colour itself is part of
+// the graphics state in gfx/video.h).
+inline constexpr std::uint32_t kStartGroundColor = 0xFF996600;
+
 // The overlay of the world row being composed, one alpha per world column:
 // 0 no overlay, 255 ground, anything else blood tint with that alpha.
 extern std::array<std::uint8_t, kOverlayColumns> columnOverlay;

@@ -2,7 +2,7 @@
 
 #include "formats/animation_library.h"
 #include "gfx/video.h"
-#include "world/clock.h"
+#include "platform/clock.h"
 
 #include <SDL_rotozoom.h>
 

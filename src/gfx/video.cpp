@@ -1,10 +1,16 @@
 #include "gfx/video.h"
 
+#include "gfx/picture_cache.h"
+#include "gfx/scene_render.h"
+#include "gfx/sprite.h"
+
 #include <cstdio>
 
 Video video;
 Rect camera;
 int pixelSize = 4;
+std::uint32_t groundColor = kStartGroundColor;
+std::unique_ptr<Sprite> doorSprite;
 
 bool setWindowIcon(const std::string &fileName)
 {
@@ -55,6 +61,9 @@ bool openVideo(int width, int height, const std::string &caption, int scale, boo
 
 void resetVideo()
 {
+    doorSprite.reset();
+    clearPictureCache();
+    video.doorImage.reset();
     video.background.reset();
     video.collectableImage.reset();
     video.lawnmowerImage.reset();
@@ -62,4 +71,6 @@ void resetVideo()
     video.screen = nullptr;
     camera = Rect{};
     pixelSize = 4;
+    groundColor = kStartGroundColor;
+    resetSceneRender();
 }

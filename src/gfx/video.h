@@ -1,14 +1,18 @@
-// The program-wide graphics state: the window, the world surface everything
-// is drawn into, the camera that maps world pixels onto it, the scale factor
-// and the shared pictures loaded at start-up. resetVideo() puts it back to
-// its start for tests.
+// The program-wide graphics state, all in one place: the window, the world
+// surface everything is drawn into, the camera that maps world pixels onto
+// it, the scale factor, the ground colour, the pictures loaded at start-up
+// and the door sprite. resetVideo() puts all of it back to its start, the
+// shared picture cache included.
 #pragma once
 
 #include "gfx/surface.h"
 #include "xml/rect.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class Sprite;
 
 struct Video {
     SDL_Surface *screen = nullptr;  // owned by SDL (SDL_SetVideoMode)
@@ -16,6 +20,7 @@ struct Video {
     SurfacePtr background;
     SurfacePtr collectableImage;
     SurfacePtr lawnmowerImage;
+    SurfacePtr doorImage;
 };
 
 extern Video video;
@@ -23,6 +28,11 @@ extern Video video;
 extern Rect camera;
 // Screen pixels per world pixel, in both directions.
 extern int pixelSize;
+// Colour of ground cells, replaced by each level; 0 shows the world surface
+// through the ground.
+extern std::uint32_t groundColor;
+// The exit door: one sprite made at start-up and kept for the whole run.
+extern std::unique_ptr<Sprite> doorSprite;
 
 // The game window's icon, relative to the content directory.
 inline constexpr const char *kWindowIconFile = "data/gfx/icon.png";
@@ -39,5 +49,8 @@ bool openVideo(int width, int height, const std::string &caption, int pixelSize,
 // standard error naming it, and the window goes without an icon.
 bool setWindowIcon(const std::string &fileName);
 
-// Frees every surface and puts camera and pixelSize back to their start.
+// Drops the door sprite, frees every surface and shared picture, and puts
+// the camera, the pixel size, the ground colour and the renderer's row
+// overlay back to their start. Sprites that link to the pictures must be
+// gone first.
 void resetVideo();

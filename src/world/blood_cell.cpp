@@ -3,6 +3,7 @@
 #include "world/cell_grid.h"
 #include "world/grid_simulation.h"
 #include "world/random.h"
+#include "world/world_state.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -24,7 +25,7 @@ BloodCell::Slot *BloodCell::moveWithin(Slot *from, Slot *to, int nx, int ny)
     std::swap(*from, *to);
     x_ = static_cast<std::int16_t>(nx);
     y_ = static_cast<std::int16_t>(ny);
-    gridSimulation.dirtyRect.include(nx, ny);
+    world.gridSimulation.dirtyRect.include(nx, ny);
     asleep_ = false;
     return to;
 }
@@ -34,10 +35,10 @@ void BloodCell::update(bool force)
     if (!force && asleep_) {
         return;
     }
-    if (frameStamp_ == gridSimulation.simulationStep) {
+    if (frameStamp_ == world.gridSimulation.simulationStep) {
         return;  // already ran in this step, e.g. after moving into a slot the sweep visits later
     }
-    frameStamp_ = gridSimulation.simulationStep;
+    frameStamp_ = world.gridSimulation.simulationStep;
     if (state_ == Resting && restCount_ > 50) {
         asleep_ = true;
     }

@@ -3,13 +3,14 @@
 #include "gfx/pixel_ops.h"
 #include "gfx/video.h"
 #include "world/cell_grid.h"
+#include "world/game_events.h"
 #include "world/random.h"
+#include "world/world_state.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <utility>
 
-std::vector<std::unique_ptr<BloodParticle>> particles;
 const Vec2 gravity(0.0f, 0.5f);
 
 namespace {
@@ -32,16 +33,11 @@ BloodParticle &addParticle(CellGrid &grid, int x, int y, Vec2 velocity)
     particle->grid = &grid;
     particle->position = Vec2(x, y);
     particle->velocity = velocity;
-    particles.push_back(std::move(particle));
-    return *particles.back();
+    world.particles.push_back(std::move(particle));
+    return *world.particles.back();
 }
 
 }  // namespace
-
-void clearParticles()
-{
-    particles.clear();
-}
 
 void spawnSpray(CellGrid &grid, int x, int y, Vec2 velocity, bool dry)
 {
@@ -138,6 +134,7 @@ void depositBlood(CellGrid &grid, int x, int y, Vec2 velocity)
     bool placed = false;
     if (grid.slot(x, y) == nullptr) {
         grid.placeBlood(x, y);
+        reportGameEvent(GameEventKind::BloodLanded, Vec2(x, y));
         placed = true;
     } else {
         // Walk back along the path, spreading a little wider each step.
@@ -154,6 +151,7 @@ void depositBlood(CellGrid &grid, int x, int y, Vec2 velocity)
             // onto a slot somewhere else.
             if (insideGrid(grid, column, row) && grid.rawSlot(column, row) == nullptr) {
                 grid.placeBlood(column, row);
+                reportGameEvent(GameEventKind::BloodLanded, Vec2(column, row));
                 placed = true;
                 break;
             }
@@ -168,6 +166,7 @@ void depositBlood(CellGrid &grid, int x, int y, Vec2 velocity)
             x = clampColumn(x + randomInt(-1, 1), lo, hi);
             if (grid.slot(x, row) == nullptr) {
                 grid.placeBlood(x, row);
+                reportGameEvent(GameEventKind::BloodLanded, Vec2(x, row));
                 break;
             }
         }
@@ -183,13 +182,13 @@ void depositBlood(CellGrid &grid, int x, int y, Vec2 velocity)
 void updateParticles()
 {
     SDL_Surface *target = video.world.get();
-    for (std::size_t i = 0; i < particles.size();) {
+    for (std::size_t i = 0; i < world.particles.size();) {
         // Impacts append droplets, which may move the vector but not the particle.
-        BloodParticle &particle = *particles[i];
+        BloodParticle &particle = *world.particles[i];
         stepParticle(particle);
         if (particle.dead) {
-            std::swap(particles[i], particles.back());
-            particles.pop_back();
+            std::swap(world.particles[i], world.particles.back());
+            world.particles.pop_back();
             continue;  // the slot now holds another particle
         }
         if (target != nullptr) {

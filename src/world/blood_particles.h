@@ -22,13 +22,11 @@ struct BloodParticle {
 
 // Every live particle, owned here. Order is creation order except where a
 // removal moved the last particle forward. Emptied at every level load.
-extern std::vector<std::unique_ptr<BloodParticle>> particles;
 
 // Downward pull per frame, scaled by the particle's medium.
 extern const Vec2 gravity;
 
 // Deletes every particle.
-void clearParticles();
 
 // A particle of a strike spray: never flies out at the world's sides and
 // starts inBlood when born inside any cell. dry particles leave no blood.

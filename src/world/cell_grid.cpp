@@ -4,10 +4,10 @@
 #include "world/blood_cell.h"
 #include "world/cell_pool.h"
 #include "world/grid_simulation.h"
-#include "world/level_markers.h"
 #include "world/picture_file.h"
 #include "world/random.h"
 #include "world/solid_cell.h"
+#include "world/world_state.h"
 
 #include <SDL_image.h>
 
@@ -118,11 +118,11 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
                 cell = PictureCell::Collectable;
                 break;
             case kStartColor:
-                playerStart = IntPoint{x, y - 13};
+                world.playerStart = IntPoint{x, y - 13};
                 break;
             case kDoorColor:
-                doorRect.x = x;
-                doorRect.y = y;
+                world.doorRect.x = x;
+                world.doorRect.y = y;
                 break;
             default:
                 break;
@@ -168,9 +168,9 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
 
 void CellGrid::step(int sweepStartHint)
 {
-    ++gridSimulation.simulationStep;
-    if (++gridSimulation.sweepCounter > 10) {
-        gridSimulation.sweepCounter = 0;
+    ++world.gridSimulation.simulationStep;
+    if (++world.gridSimulation.sweepCounter > 10) {
+        world.gridSimulation.sweepCounter = 0;
         fullSweep(sweepStartHint);
     } else {
         dirtySweep();
@@ -179,9 +179,9 @@ void CellGrid::step(int sweepStartHint)
 
 void CellGrid::dirtySweep()
 {
-    DirtyRect box = gridSimulation.dirtyRect;
+    DirtyRect box = world.gridSimulation.dirtyRect;
     // Moves made during this sweep build the box for the next step.
-    gridSimulation.dirtyRect.reset();
+    world.gridSimulation.dirtyRect.reset();
     // The box is shared by every grid; keep it inside this one.
     box.minX = std::max(box.minX, 0);
     box.minY = std::max(box.minY, 0);
@@ -204,8 +204,8 @@ void CellGrid::dirtySweep()
 
 void CellGrid::fullSweep(int sweepStartHint)
 {
-    gridSimulation.dirtyRect.reset();
-    const int start = std::min(std::max(gridSimulation.fullRowMark, sweepStartHint), height_ - 1);
+    world.gridSimulation.dirtyRect.reset();
+    const int start = std::min(std::max(world.gridSimulation.fullRowMark, sweepStartHint), height_ - 1);
     bool stillFull = true;
     const CellKindLookup kinds;
     // Row 0 is never swept. Rows below the start are left to the dirty sweeps.
@@ -241,7 +241,7 @@ void CellGrid::fullSweep(int sweepStartHint)
         // begins at the start row.
         if (stillFull) {
             if (rowFull) {
-                gridSimulation.fullRowMark = n;
+                world.gridSimulation.fullRowMark = n;
             } else {
                 stillFull = false;
             }
@@ -274,10 +274,4 @@ int CellGrid::bloodCellCount() const
         count += cell != nullptr && kinds.kindOf(cell.get()) == Blood;
     }
     return count;
-}
-
-CellGrid &worldGrid()
-{
-    static CellGrid grid(256, 256);
-    return grid;
 }

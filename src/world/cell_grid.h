@@ -73,6 +73,3 @@ private:
     int height_ = 0;
     std::vector<std::unique_ptr<Cell>> slots_;
 };
-
-// The program-wide grid the game plays on.
-CellGrid &worldGrid();

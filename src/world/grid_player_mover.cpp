@@ -3,6 +3,7 @@
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
 #include "world/player.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 namespace {
@@ -47,7 +48,7 @@ GridPlayerMover::GridPlayerMover(CellGrid *grid) : grid_(grid) {}
 std::vector<Zombie *> zombiesNear(Vec2 topLeft, Vec2 bottomRight)
 {
     std::vector<Zombie *> near;
-    for (const std::unique_ptr<Zombie> &z : zombies) {
+    for (const std::unique_ptr<Zombie> &z : world.zombies) {
         const Vec2 p = z->position;
         if (p.y > topLeft.y - kZombieH && p.y < bottomRight.y && p.x > topLeft.x - kZombieW
             && p.x < bottomRight.x) {

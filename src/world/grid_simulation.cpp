@@ -1,6 +1,5 @@
 #include "world/grid_simulation.h"
 
-GridSimulation gridSimulation;
 
 void DirtyRect::reset()
 {
@@ -8,9 +7,4 @@ void DirtyRect::reset()
     minY = 256;
     maxX = 0;
     maxY = 0;
-}
-
-void resetGridSimulation()
-{
-    gridSimulation = GridSimulation{};
 }

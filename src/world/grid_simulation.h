@@ -1,8 +1,8 @@
 // The grid-wide simulation state shared by every step: the step number that
 // keeps a cell from running twice in one step, the full-sweep schedule, the
 // rectangle that moving cells mark for the next step, and the top of the
-// block of full rows that full sweeps start from. resetGridSimulation() puts
-// it back to its start for tests; a level load does not reset it.
+// block of full rows that full sweeps start from. It lives in the world
+// state (world_state.h); a level load does not reset it.
 #pragma once
 
 // Bounding box of the slots cells moved into since the last reset. An empty
@@ -44,6 +44,3 @@ struct GridSimulation {
     int fullRowMark = 255;
 };
 
-extern GridSimulation gridSimulation;
-
-void resetGridSimulation();

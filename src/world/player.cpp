@@ -1,7 +1,8 @@
 #include "world/player.h"
 
 #include "gfx/sprite.h"
-#include "world/clock.h"
+#include "platform/clock.h"
+#include "world/game_events.h"
 #include "world/player_mover.h"
 #include "world/random.h"
 
@@ -26,6 +27,7 @@ Player::Player() : strokeStart_(gameclock::now())
 void Player::damage(float amount)
 {
     health_ -= amount;
+    reportGameEvent(GameEventKind::PlayerHurt, centre(), amount);
 }
 
 void Player::setThrottle(float value)
@@ -47,6 +49,7 @@ void Player::press(Direction d)
     if (d == Direction::Up && !swimming_ && onGround_) {
         velocity_ += Vec2(0.0f, kJumpSpeed);
         onGround_ = false;
+        reportGameEvent(GameEventKind::PlayerJumped, centre());
     }
     if (d == Direction::Right) {
         facingLeft_ = false;
@@ -205,6 +208,9 @@ float Player::strokeFactor()
         if (now - strokeStart_ > 1000u) {
             strokeStart_ = now;
         }
+        if (swimming_) {
+            reportGameEvent(GameEventKind::SwimStroke, centre());
+        }
     }
     return std::sin(static_cast<float>(t) / 1000.0f * 3.1415925f) * 0.5f + 0.5f;
 }
@@ -240,7 +246,8 @@ void Player::moveWithoutMover()
 
 void Player::setDepth(int d)
 {
-    splash(d);
+    const float splashStrength = splash(d);
+    const Vec2 surface(position_.x + 2.0f, position_.y + 13.0f - static_cast<float>(d + 1));
     depth_ = d;
 
     if (d >= 13) {
@@ -248,6 +255,7 @@ void Player::setDepth(int d)
             swimming_ = true;
             thrust_ = Vec2();
             enteredStanding_ = onGround_;
+            reportGameEvent(GameEventKind::PoolEntered, surface, splashStrength);
         }
         if (enteredStanding_ && !onGround_) {
             enteredStanding_ = false;
@@ -264,12 +272,14 @@ void Player::setDepth(int d)
             velocity_ += Vec2(0.0f, kJumpSpeed) * 0.85f;
             velocity_.x *= 0.65f;
             onGround_ = false;
+            reportGameEvent(GameEventKind::PlayerJumped, centre(), 0.85f);
         }
         if (velocity_.y < -10.0f) {
             velocity_.y = -10.0f;
         }
         thrust_ = Vec2();
         swimming_ = false;
+        reportGameEvent(GameEventKind::PoolLeft, surface, splashStrength);
     }
 
     // A thin film of blood is slippery until the player stands on dry
@@ -295,11 +305,11 @@ void Player::setDepth(int d)
 }
 
 // Throws droplets from the blood surface when the depth changes; the
-// harder the entry, the more droplets.
-void Player::splash(int d)
+// harder the entry, the more droplets. Returns the splash's strength.
+float Player::splash(int d)
 {
     if (mover_ == nullptr) {
-        return;
+        return 0.0f;
     }
     float strength = 0.0f;
     if (d != depth_) {
@@ -313,7 +323,7 @@ void Player::splash(int d)
         }
     }
     if (strength <= 0.0f) {
-        return;
+        return 0.0f;
     }
     const int count = static_cast<int>(strength * 10.0f + 1.0f);
     const int originX = static_cast<int>(position_.x + 2.0f);
@@ -324,6 +334,7 @@ void Player::splash(int d)
         dir.rotate(randomFloat(-0.5f, 0.5f));
         mover_->spawnSplash(originX, originY, dir * speed, false);
     }
+    return strength;
 }
 
 void Player::chooseAnimation()

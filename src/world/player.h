@@ -74,7 +74,7 @@ private:
     void updateSwim();
     void move();
     void moveWithoutMover();
-    void splash(int d);
+    float splash(int d);
     void chooseAnimation();
 
     Sprite *sprite_ = nullptr;

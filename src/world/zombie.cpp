@@ -5,8 +5,7 @@
 #include "world/cell_grid.h"
 #include "world/player_controls.h"
 #include "world/random.h"
-
-std::vector<std::unique_ptr<Zombie>> zombies;
+#include "world/world_state.h"
 
 namespace {
 constexpr int kWalkLeft = 1;
@@ -172,11 +171,6 @@ void Zombie::play(const std::string &name)
     sprite_->play(name);
 }
 
-void clearZombies()
-{
-    zombies.clear();
-}
-
 void spawnZombie(CellGrid &grid, int x, int y, float health)
 {
     // A point outside the grid would read clamped slots of another place.
@@ -202,6 +196,6 @@ void spawnZombie(CellGrid &grid, int x, int y, float health)
         ++right;
     }
     const int rightEnd = maxOf(right - 7, left);
-    zombies.push_back(std::make_unique<Zombie>(Vec2(x, ground - 12), static_cast<float>(left),
+    world.zombies.push_back(std::make_unique<Zombie>(Vec2(x, ground - 12), static_cast<float>(left),
                                                static_cast<float>(rightEnd), health));
 }

@@ -62,8 +62,6 @@ private:
 };
 
 // Every zombie of the level, owned here; emptied at every level load.
-extern std::vector<std::unique_ptr<Zombie>> zombies;
-void clearZombies();
 
 // A zombie dropped from (x, y) onto the ground below, patrolling the
 // stretch of ground it lands on; none when no ground is below.

@@ -59,16 +59,16 @@ TEST_F(GameMessages, timed_switch_happens_once_after_the_delay_wherever_the_play
     message.Timed = true;
     message.HowLong = 5000;
     message.TimedEvent = "wave";
-    gameclock::advance(5000);
+    wallclock::advance(5000);
     EXPECT_FALSE(drawnFrame(Vec2(200.0f, 200.0f)));
     EXPECT_EQ(message.animationName, "idle");
-    gameclock::advance(1);
+    wallclock::advance(1);
     drawnFrame(Vec2(200.0f, 200.0f));
     EXPECT_FALSE(message.Timed);
     EXPECT_EQ(playing(), "wave");
 
     message.TimedEvent = "idle";
-    gameclock::advance(10000);
+    wallclock::advance(10000);
     EXPECT_TRUE(drawnFrame(Vec2(100.0f, 100.0f)));
     EXPECT_EQ(playing(), "wave");
 

@@ -2,18 +2,21 @@
 #include "core/game_session.h"
 #include "core/input_manager.h"
 #include "core/joystick_device.h"
+#include "core/program_state.h"
 #include "core/startup.h"
 #include "gfx/door_sprite.h"
 #include "gfx/scene_render.h"
 #include "gfx/video.h"
+#include "platform/clock.h"
+#include "support/event_recorder.h"
 #include "support/game_fixture.h"
+#include "support/temp_path.h"
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
-#include "world/clock.h"
 #include "world/grid_simulation.h"
-#include "world/level_markers.h"
 #include "world/random.h"
 #include "world/solid_cell.h"
+#include "world/world_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,12 +28,12 @@ using Game_ = GameFixture;
 TEST_F(Game_, pacing_runs_two_steps_or_one_when_late)
 {
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
-    const int start = gridSimulation.simulationStep;
+    const int start = world.gridSimulation.simulationStep;
     // The first frame of a level runs no earlier than 33 ms after the load.
     for (const auto &[ms, steps] : {std::pair{32, 0}, {1, 2}, {41, 3}, {40, 5}}) {
-        gameclock::advance(ms);
+        wallclock::advance(ms);
         game->update();
-        EXPECT_EQ(gridSimulation.simulationStep, start + steps) << ms;
+        EXPECT_EQ(world.gridSimulation.simulationStep, start + steps) << ms;
     }
     EXPECT_EQ(game->msUntilNextFrame(), 33u);
 }
@@ -66,7 +69,7 @@ TEST_F(Game_, blood_sucker_empties_rows_128_to_167_only)
 {
     ASSERT_TRUE(game->loadLevel("data/levels/nostart.xml"));
     EXPECT_TRUE(game->bloodSucker);
-    CellGrid &grid = worldGrid();
+    CellGrid &grid = world.grid;
     for (int y : {127, 128, 150, 167, 168}) {
         grid.placeBlood(5, y);
     }
@@ -142,13 +145,16 @@ TEST_F(Game_, a_quit_in_the_frame_that_enters_the_door_ends_the_program)
     GameSession session;
     ASSERT_TRUE(session.loadLevels("data/levels.xml"));
     ASSERT_TRUE(session.loadNextLevel());
-    collectables.clear();
+    world.collectables.clear();
     // Centre the player in the door, then quit in the same frame.
-    session.game.player.setPosition(Vec2(doorRect.x + 4.0f, doorRect.y + 6.0f));
+    session.game.player.setPosition(Vec2(world.doorRect.x + 4.0f, world.doorRect.y + 6.0f));
     pushKey(SDLK_ESCAPE, true);
-    gameclock::advance(33);
+    wallclock::advance(33);
+    const EventRecorder events;
     EXPECT_TRUE(session.runFrame());
     EXPECT_TRUE(session.game.levelFinished);
+    EXPECT_EQ(events.count(GameEventKind::DoorOpened), 1);
+    EXPECT_EQ(events.count(GameEventKind::LevelFinished), 1);
     EXPECT_FALSE(session.running());
 }
 
@@ -158,12 +164,12 @@ TEST_F(Game_, outro_bursts_after_12250_ms_pans_up_after_14250_ms_and_hears_only_
 {
     ASSERT_TRUE(game->loadLevel("data/levels/outro.xml"));
     EXPECT_TRUE(game->outro);
-    worldGrid().clear();
+    world.grid.clear();
     const Vec2 start = game->player.position();
     pushKey(SDLK_w, true);
-    gameclock::advance(12250);
+    wallclock::advance(12250);
     game->update();
-    EXPECT_TRUE(particles.empty());
+    EXPECT_TRUE(world.particles.empty());
     const Rect held{85, 208, 64, 48};  // centred on (117, 246), clamped to the bottom
     EXPECT_EQ(camera, held);
     EXPECT_EQ(game->player.position(), start);
@@ -184,10 +190,13 @@ TEST_F(Game_, outro_bursts_after_12250_ms_pans_up_after_14250_ms_and_hears_only_
         burst.push_back(base * randomFloat(0.25f, 1.15f));
     }
     seedRandom(5);
+    const EventRecorder events;
     runFrame();
-    ASSERT_EQ(particles.size(), burst.size());
+    ASSERT_EQ(events.count(GameEventKind::OutroBurst), 1);
+    EXPECT_EQ(events.last(GameEventKind::OutroBurst).position, Vec2(103.0f, 244.0f));
+    ASSERT_EQ(world.particles.size(), burst.size());
     for (std::size_t i = 0; i < burst.size(); ++i) {
-        const BloodParticle &p = *particles[i];
+        const BloodParticle &p = *world.particles[i];
         const Vec2 v = burst[i];
         const Vec2 from = p.position - v.normalized() * std::ceil(v.length() * 0.65f);
         ASSERT_EQ(p.makesBlood, i < 60) << i;
@@ -195,7 +204,7 @@ TEST_F(Game_, outro_bursts_after_12250_ms_pans_up_after_14250_ms_and_hears_only_
         ASSERT_LT((from - Vec2(103.0f, 244.0f)).length(), 1e-3f) << i;
     }
 
-    gameclock::advance(14250 - 12283);
+    wallclock::advance(14250 - 12283);
     game->update();
     EXPECT_FALSE(game->cameraPanning);
     runFrame();
@@ -223,11 +232,11 @@ TEST_F(Game_, level_load_places_player_door_and_keeps_start_marker)
     EXPECT_EQ(game->player.position(), Vec2(40.0f, 226.0f));
     EXPECT_EQ(doorSprite->bounds().x, 200);
     EXPECT_EQ(doorSprite->bounds().y, 219);
-    EXPECT_EQ(collectables.size(), 1u);
+    EXPECT_EQ(world.collectables.size(), 1u);
     EXPECT_EQ(groundColor, 0xFF996600u);
 
     // Take the collectable: the door opens.
-    collectables.clear();
+    world.collectables.clear();
     runFrame();
     EXPECT_TRUE(game->doorOpen);
     EXPECT_EQ(doorSprite->animation()->name, "door_open");
@@ -249,7 +258,7 @@ TEST_F(Game_, missing_level_content_is_an_error_naming_the_file)
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("data/levels/no_such_level.xml"), std::string::npos) << err;
 
-    const auto file = std::filesystem::temp_directory_path() / "gorlak_missing_picture.xml";
+    const auto file = tempPath("gorlak_missing_picture.xml");
     std::ofstream(file) << "<GorlakLevel><LevelImage>nowhere.png</LevelImage></GorlakLevel>\n";
     testing::internal::CaptureStderr();
     EXPECT_FALSE(game->loadLevel(file.string()));
@@ -263,15 +272,15 @@ TEST_F(Game_, a_second_start_up_in_one_process_draws_with_its_own_pictures)
     // Shutting down frees the collectable picture; the collectables' sprite
     // must not keep drawing from it after the next start-up.
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
-    ASSERT_EQ(collectables.size(), 1u);
+    ASSERT_EQ(world.collectables.size(), 1u);
     runFrame();
     game.reset();
-    releaseStartUpObjects();
+    resetProgramState();
     SDL_Quit();
     ASSERT_TRUE(startUp());
     game = std::make_unique<Game>();
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
-    ASSERT_EQ(collectables.size(), 1u);
+    ASSERT_EQ(world.collectables.size(), 1u);
     runFrame();
     EXPECT_TRUE(game->running);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/collectables.h"
+#include "core/program_state.h"
 #include "core/startup.h"
 #include "formats/animation_library.h"
 #include "gfx/pixel_ops.h"
@@ -11,8 +12,8 @@
 #include "gfx/video.h"
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
-#include "world/clock.h"
-#include "world/level_markers.h"
+#include "platform/clock.h"
+#include "world/world_state.h"
 #include "world/random.h"
 #include "world/zombie.h"
 
@@ -24,7 +25,7 @@ protected:
     {
         ASSERT_TRUE(openVideo(64, 48, "play test", 1, false));
         SDL_FillRect(video.world.get(), nullptr, 0);
-        gameclock::drive(10000);
+        wallclock::drive(10000);
         seedRandom(99);
     }
     void TearDown() override
@@ -32,7 +33,7 @@ protected:
         // Also forgets pictures looked up here, found or not.
         resetProgramState();
         resetRandom();  // the generators back to their program-start state
-        gameclock::release();
+        wallclock::release();
         SDL_Quit();
     }
 

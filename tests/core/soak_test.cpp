@@ -4,6 +4,7 @@
 
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
+#include "world/world_state.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +81,7 @@ void soak(int frames, unsigned int seed)
     std::map<int, std::size_t> baseline;
     int loads = 1;
     int framesOnLevel = 0;
-    int bloodAtLoad = worldGrid().bloodCellCount();
+    int bloodAtLoad = world.grid.bloodCellCount();
     for (int frame = 0; frame < frames; ++frame) {
         const int level = session.levelList.current;
         for (int count = std::uniform_int_distribution<int>(0, 3)(generator); count > 0; --count) {
@@ -88,9 +89,9 @@ void soak(int frames, unsigned int seed)
         }
         ASSERT_TRUE(harness.runFrame()) << "frame " << frame;
         ASSERT_TRUE(session.running()) << "frame " << frame;
-        ASSERT_LE(particles.size(), kParticleLimit) << "frame " << frame;
+        ASSERT_LE(world.particles.size(), kParticleLimit) << "frame " << frame;
         if (frame % 100 == 0) {
-            ASSERT_LE(worldGrid().bloodCellCount(), bloodAtLoad + kNewBloodLimit) << "frame " << frame;
+            ASSERT_LE(world.grid.bloodCellCount(), bloodAtLoad + kNewBloodLimit) << "frame " << frame;
         }
         if (session.levelList.current == level && ++framesOnLevel < levelBudget) {
             continue;
@@ -101,7 +102,7 @@ void soak(int frames, unsigned int seed)
         }
         loads += 1;
         framesOnLevel = 0;
-        bloodAtLoad = worldGrid().bloodCellCount();
+        bloodAtLoad = world.grid.bloodCellCount();
         const int position = session.levelList.current;
         const std::size_t heap = liveHeapBytes();
         if (loads > 7 && loads <= 14) {

@@ -2,6 +2,8 @@
 #include "world/player.h"
 
 #include "play_world.h"
+#include "support/event_recorder.h"
+#include "world/world_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,8 +24,8 @@ protected:
     }
     Zombie &addZombie(Vec2 position)
     {
-        zombies.push_back(std::make_unique<Zombie>(position, 0.0f, 250.0f, 1.0f));
-        return *zombies.back();
+        world.zombies.push_back(std::make_unique<Zombie>(position, 0.0f, 250.0f, 1.0f));
+        return *world.zombies.back();
     }
     Zombie &zombieOnHand() { return addZombie(Vec2(85.5f, 73.2f)); }
 
@@ -43,6 +45,7 @@ TEST_F(ZombieStrikes, damage_and_spray_follow_the_throttle_from_the_steady_hand)
 {
     Zombie &zombie = zombieOnHand();
     const Vec2 hand = player.handPoint();
+    const EventRecorder events;
     for (const float throttle : {0.001f, 0.5f, 1.0f}) {
         player.setThrottle(throttle);
         const int wet = std::max(static_cast<int>(20.0f * throttle), 2);
@@ -61,28 +64,35 @@ TEST_F(ZombieStrikes, damage_and_spray_follow_the_throttle_from_the_steady_hand)
             seedRandom(strike * 1000003u);
             zombie.position = Vec2(85.5f, 73.2f);
             zombie.health = 1.0f;
-            clearParticles();
+            world.particles.clear();
             updateZombies(player, *grid);
             EXPECT_NEAR(zombie.health, 1.0f - (0.32f * throttle + 0.01f) * 0.1f, 1e-6f);
-            ASSERT_EQ(particles.size(), expected.size()) << throttle;
+            ASSERT_EQ(world.particles.size(), expected.size()) << throttle;
             for (std::size_t i = 0; i < expected.size(); ++i) {
-                const BloodParticle &p = *particles[i];
+                const BloodParticle &p = *world.particles[i];
                 ASSERT_TRUE(p.position == Vec2(88.0f, 76.0f) && p.makesBlood == (static_cast<int>(i) < wet)) << i;
                 ASSERT_NEAR((p.velocity - expected[i]).length(), 0.0f, 1e-5f) << throttle << ", particle " << i;
             }
         }
         EXPECT_GT(wild, 0) << "the seeds must give wild splashes at throttle " << throttle;
+        EXPECT_EQ(events.last(GameEventKind::ZombieStruck).strength, throttle);
     }
+    EXPECT_EQ(events.count(GameEventKind::ZombieStruck), 36);
+    EXPECT_EQ(events.last(GameEventKind::ZombieStruck).position, hand);
     EXPECT_EQ(zombie.shakeCount, 36);
     EXPECT_EQ(zombie.sprite()->bounds().y, 74);  // drawn one row lower
 
     // A killing strike still sprays; the zombie goes in the same frame.
-    clearParticles();
+    world.particles.clear();
     player.setThrottle(0.001f);
     zombie.health = 0.0005f;
+    // Reported at the zombie's middle, after its last step (under a pixel).
+    const Vec2 middle = zombie.position + Vec2(3.5f, 6.5f);
     updateZombies(player, *grid);
-    EXPECT_TRUE(zombies.empty());
-    EXPECT_EQ(particles.size(), 2u);
+    EXPECT_TRUE(world.zombies.empty());
+    EXPECT_EQ(world.particles.size(), 2u);
+    EXPECT_EQ(events.count(GameEventKind::ZombieKilled), 1);
+    EXPECT_NEAR((events.last(GameEventKind::ZombieKilled).position - middle).length(), 0.0f, 1.0f);
 }
 
 TEST_F(ZombieStrikes, outside_the_window_left_alone_inside_removed_by_moving_the_last)
@@ -95,11 +105,11 @@ TEST_F(ZombieStrikes, outside_the_window_left_alone_inside_removed_by_moving_the
         addZombie(p).dead = true;
         updateZombies(player, *grid);
         // Inside, the dead one goes.
-        EXPECT_EQ(zombies.size(), inside ? 1u : 2u) << p.x << "," << p.y;
+        EXPECT_EQ(world.zombies.size(), inside ? 1u : 2u) << p.x << "," << p.y;
         if (!inside) {
             EXPECT_EQ(idle.velocity.x, 0.0f) << p.x << "," << p.y;
         }
-        clearZombies();
+        world.zombies.clear();
     }
 
     // A dead zombie on the hand is removed without a strike; the last zombie
@@ -109,8 +119,8 @@ TEST_F(ZombieStrikes, outside_the_window_left_alone_inside_removed_by_moving_the
     Zombie &second = addZombie(Vec2(70.0f, 60.0f));
     Zombie &last = addZombie(Vec2(60.0f, 60.0f));
     updateZombies(player, *grid);
-    EXPECT_TRUE(particles.empty());
-    ASSERT_EQ(zombies.size(), 2u);
-    EXPECT_TRUE(zombies[0].get() == &last && zombies[1].get() == &second);
+    EXPECT_TRUE(world.particles.empty());
+    ASSERT_EQ(world.zombies.size(), 2u);
+    EXPECT_TRUE(world.zombies[0].get() == &last && world.zombies[1].get() == &second);
     EXPECT_NEAR(std::fabs(last.velocity.x), 0.07f, 1e-6f);  // 0.1 walk less 0.03 friction
 }

@@ -1,5 +1,6 @@
 #include "formats/level_description.h"
 #include "support/read_from_text.h"
+#include "support/temp_path.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ TEST(LevelDescription, ground_color_packs_r_high_a_low_and_keeps_missing_parts)
 
 TEST(LevelDescription, message_without_radius_is_reported_and_never_shown)
 {
-    const auto path = std::filesystem::temp_directory_path() / "gorlak_no_radius.xml";
+    const auto path = tempPath("gorlak_no_radius.xml");
     std::ofstream(path) << "<GorlakLevel><GameMessage x=\"5\" y=\"6\"/></GorlakLevel>\n";
     LevelDescription d;
     testing::internal::CaptureStderr();

@@ -3,7 +3,7 @@
 #include "formats/animation_library.h"
 #include "gfx/pixel_ops.h"
 #include "gfx/video.h"
-#include "world/clock.h"
+#include "platform/clock.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ class SpriteTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gameclock::drive(1000);
+        wallclock::drive(1000);
         camera = Rect{10, 20, 16, 16};
         auto walk = std::make_unique<Animation>();
         walk->name = "walk";
@@ -46,7 +46,7 @@ protected:
     {
         animationLibrary().clear();
         camera = Rect{};
-        gameclock::release();
+        wallclock::release();
     }
 
     // The colour of a target pixel; the blit keeps the target's own top byte.
@@ -72,7 +72,7 @@ TEST_F(SpriteTest, animation_advances_only_while_visible_and_play_keeps_it_runni
     Sprite s;
     s.setImage(sheet.get());
     s.play("walk");
-    gameclock::advance(40);
+    wallclock::advance(40);
     for (Rect at : {Rect{26, 20}, Rect{10, 12}, Rect{-6, 20}, Rect{10, 36}}) {
         s.setTopLeft(at.x, at.y);
         s.draw(target.get());
@@ -81,7 +81,7 @@ TEST_F(SpriteTest, animation_advances_only_while_visible_and_play_keeps_it_runni
     EXPECT_EQ(s.animation()->currentFrame, 0);
     // The time spent off screen counts at the next visible draw.
     s.setTopLeft(10, 20);
-    gameclock::advance(30);
+    wallclock::advance(30);
     s.draw(target.get());
     EXPECT_EQ(s.source(), (Rect{8, 0, 4, 4}));
     // Its own name or an unknown one does not restart it.
@@ -103,7 +103,7 @@ TEST_F(SpriteTest, clipping_at_the_camera_edges)
     // A frame clipped on the left shows its own columns: frame 1 is 4 to 7.
     s.setImage(sheet.get());
     s.play("walk");
-    gameclock::advance(30);
+    wallclock::advance(30);
     s.setTopLeft(camera.x - 2, 20);
     s.draw(target.get());
     EXPECT_EQ(at(0, 0), 7u);

@@ -5,7 +5,7 @@
 // after the given number of frames (default 30): the game then leaves
 // through its normal quit path and returns its normal exit status.
 #include "core/program.h"
-#include "world/clock.h"
+#include "platform/clock.h"
 
 #include <SDL.h>
 
@@ -18,7 +18,7 @@ int framesLeft = 30;
 
 void quitAfterFrames(Game &)
 {
-    gameclock::advance(33);
+    wallclock::advance(33);
     if (--framesLeft == 0) {
         SDL_Event quit{};
         quit.type = SDL_QUIT;
@@ -33,7 +33,7 @@ int main(int argc, char **argv)
     if (argc > 1) {
         framesLeft = std::max(1, std::atoi(argv[1]));
     }
-    gameclock::drive(100000);
+    wallclock::drive(100000);
     setLoopHook(quitAfterFrames);
     return runProgram();
 }

@@ -6,6 +6,7 @@
 
 #include "core/collectables.h"
 #include "world/zombie.h"
+#include "world/world_state.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,8 +21,8 @@ void printState(int frame, ReplayHarness &harness)
     std::printf("frame %4d level %d at (%7.2f, %7.2f) v (%5.2f, %5.2f)%s%s depth %2d gems %d zombies %zu health %.3f\n",
                 frame, harness.session().levelList.current, player.position().x, player.position().y,
                 player.velocity().x, player.velocity().y, player.onGround() ? " ground" : "",
-                player.swimming() ? " swim" : "", player.depth(), static_cast<int>(collectables.size()),
-                zombies.size(), player.health());
+                player.swimming() ? " swim" : "", player.depth(), static_cast<int>(world.collectables.size()),
+                world.zombies.size(), player.health());
 }
 
 }  // namespace

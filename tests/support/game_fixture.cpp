@@ -1,14 +1,15 @@
 #include "game_fixture.h"
 
+#include "core/program_state.h"
 #include "core/startup.h"
-#include "world/clock.h"
+#include "platform/clock.h"
 #include "world/random.h"
 
 void GameFixture::SetUp()
 {
     savedDirectory = std::filesystem::current_path();
     std::filesystem::current_path(GORLAK_TEST_DATA_DIR "/e2e_content");
-    gameclock::drive(100000);
+    wallclock::drive(100000);
     ASSERT_TRUE(startUp());
     seedRandom(1234);
     game = std::make_unique<Game>();
@@ -20,12 +21,12 @@ void GameFixture::TearDown()
     resetProgramState();
     resetRandom();  // the generators back to their program-start state
     SDL_Quit();
-    gameclock::release();
+    wallclock::release();
     std::filesystem::current_path(savedDirectory);
 }
 
 void GameFixture::runFrame()
 {
-    gameclock::advance(33);
+    wallclock::advance(33);
     game->update();
 }

@@ -5,18 +5,19 @@
 // camera, loaded pictures, an open window, another working directory),
 // then puts everything back so that one leak does not spoil the rest.
 #include "core/collectables.h"
-#include "core/startup.h"
+#include "core/program_state.h"
 #include "formats/animation_library.h"
 #include "gfx/door_sprite.h"
 #include "gfx/picture_cache.h"
 #include "gfx/scene_render.h"
 #include "gfx/video.h"
+#include "platform/clock.h"
 #include "world/blood_particles.h"
 #include "world/cell_grid.h"
-#include "world/clock.h"
+#include "world/game_events.h"
 #include "world/grid_simulation.h"
-#include "world/level_markers.h"
 #include "world/random.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <SDL.h>
@@ -30,7 +31,7 @@ namespace {
 
 bool gridIsEmpty()
 {
-    CellGrid &grid = worldGrid();
+    CellGrid &grid = world.grid;
     for (int y = 0; y <= grid.height(); ++y) {
         for (int x = 0; x <= grid.width(); ++x) {
             if (grid.cellAt(x, y) != nullptr) {
@@ -44,7 +45,7 @@ bool gridIsEmpty()
 bool gridSimulationAtRest()
 {
     const GridSimulation rest;
-    const GridSimulation &now = gridSimulation;
+    const GridSimulation &now = world.gridSimulation;
     return now.simulationStep == rest.simulationStep && now.sweepCounter == rest.sweepCounter &&
            now.fullRowMark == rest.fullRowMark && now.dirtyRect.minX == rest.dirtyRect.minX &&
            now.dirtyRect.minY == rest.dirtyRect.minY && now.dirtyRect.maxX == rest.dirtyRect.maxX &&
@@ -66,13 +67,14 @@ class ProgramStateCheck : public testing::EmptyTestEventListener {
                 left.push_back(what);
             }
         };
-        check(!gameclock::isDriven(), "the clock driven");
+        check(!wallclock::isDriven(), "the wall clock driven");
+        check(!gameclock::isHeld() && gameclock::now() == wallclock::now(), "the game clock held");
         check(gridIsEmpty(), "cells in the world grid");
         check(gridSimulationAtRest(), "the grid's step counters");
-        check(zombies.empty(), "zombies");
-        check(particles.empty(), "blood particles");
-        check(collectables.empty(), "collectables");
-        check(playerStart.x == -1 && playerStart.y == -1 && doorRect == Rect{0, 0, 13, 21}, "level markers");
+        check(world.zombies.empty(), "zombies");
+        check(world.particles.empty(), "blood particles");
+        check(world.collectables.empty(), "collectables");
+        check(world.playerStart.x == -1 && world.playerStart.y == -1 && world.doorRect == Rect{0, 0, 13, 21}, "level markers");
         check(camera == Rect{} && pixelSize == 4, "the camera or the pixel size");
         check(groundColor == 0xFF996600u, "the ground colour");
         check(video.world == nullptr && video.background == nullptr && video.collectableImage == nullptr &&
@@ -81,6 +83,7 @@ class ProgramStateCheck : public testing::EmptyTestEventListener {
         check(doorSprite == nullptr, "the door sprite");
         check(pictureCacheSize() == 0, "shared pictures");
         check(animationLibrary().size() == 0, "animations");
+        check(gameEventListenerCount() == 0, "game event listeners");
         check(SDL_WasInit(SDL_INIT_EVERYTHING) == 0, "SDL started");
         check(std::filesystem::current_path() == directory_, "another working directory");
         if (left.empty()) {
@@ -93,7 +96,8 @@ class ProgramStateCheck : public testing::EmptyTestEventListener {
         ADD_FAILURE() << "the test left behind: " << list;
         resetProgramState();
         SDL_Quit();
-        gameclock::release();
+        wallclock::release();
+        gameclock::reset();
         std::filesystem::current_path(directory_);
     }
 

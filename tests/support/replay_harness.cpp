@@ -1,10 +1,12 @@
 #include "replay_harness.h"
 
 #include "core/collectables.h"
+#include "core/program_state.h"
 #include "core/startup.h"
 #include "world/cell_grid.h"
-#include "world/clock.h"
+#include "platform/clock.h"
 #include "world/random.h"
+#include "world/world_state.h"
 
 #include <algorithm>
 #include <fstream>
@@ -53,7 +55,7 @@ bool parseEvent(std::istringstream &words, SDL_Event &event)
 // FNV-1a over the kind of every grid slot.
 std::uint64_t gridHash()
 {
-    const CellGrid &grid = worldGrid();
+    const CellGrid &grid = world.grid;
     std::uint64_t hash = 1469598103934665603ull;
     for (int y = 0; y < grid.height(); ++y) {
         for (int x = 0; x < grid.width(); ++x) {
@@ -179,7 +181,7 @@ ReplayHarness::ReplayHarness(const std::filesystem::path &contentDirectory, unsi
 {
     savedDirectory_ = std::filesystem::current_path();
     std::filesystem::current_path(contentDirectory);
-    gameclock::drive(100000);
+    wallclock::drive(100000);
     if (!startUp()) {
         return;
     }
@@ -195,13 +197,13 @@ ReplayHarness::~ReplayHarness()
     session_.reset();
     resetProgramState();
     SDL_Quit();
-    gameclock::release();
+    wallclock::release();
     std::filesystem::current_path(savedDirectory_);
 }
 
 bool ReplayHarness::runFrame()
 {
-    gameclock::advance(kFrameMs);
+    wallclock::advance(kFrameMs);
     return session_->runFrame();
 }
 
@@ -232,8 +234,8 @@ ReplayState ReplayHarness::state() const
     state.levelIndex = session_->levelList.current;
     state.running = session_->game.running;
     state.playerPosition = session_->game.player.position();
-    state.collectablesLeft = static_cast<int>(collectables.size());
-    state.bloodCells = worldGrid().bloodCellCount();
+    state.collectablesLeft = static_cast<int>(world.collectables.size());
+    state.bloodCells = world.grid.bloodCellCount();
     state.gridHash = gridHash();
     return state;
 }

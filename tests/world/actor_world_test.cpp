@@ -2,10 +2,12 @@
 
 #include "gfx/picture_cache.h"
 #include "support/driven_clock.h"
-#include "world/blood_particles.h"
+#include "support/temp_path.h"
 #include "test_world.h"
+#include "world/blood_particles.h"
 #include "world/player.h"
 #include "world/random.h"
+#include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <SDL.h>
@@ -25,7 +27,7 @@ class ActorWorld : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        clearZombies();
+        world.zombies.clear();
         seedRandom(11);
         player.setMover(&mover);
     }
@@ -33,8 +35,8 @@ protected:
     // the miss, which would spoil a later start-up in the same process.
     void TearDown() override
     {
-        clearZombies();
-        clearParticles();
+        world.zombies.clear();
+        world.particles.clear();
         clearPictureCache();
     }
 
@@ -48,9 +50,9 @@ protected:
 
     Zombie &addZombie(Vec2 at, int dir)
     {
-        zombies.push_back(std::make_unique<Zombie>(at, 0.0f, 250.0f, 1.0f));
-        zombies.back()->setDirection(dir);
-        return *zombies.back();
+        world.zombies.push_back(std::make_unique<Zombie>(at, 0.0f, 250.0f, 1.0f));
+        world.zombies.back()->setDirection(dir);
+        return *world.zombies.back();
     }
 
     CellGrid grid{256, 256};
@@ -133,7 +135,7 @@ TEST_F(ActorWorld, one_overlapping_zombie_does_not_squeeze_the_player)
         float expectedX;
     };
     for (const Case c : {Case{48.0f, -4.0f, 47.0f}, Case{49.0f, 4.0f, 53.0f}}) {
-        clearZombies();
+        world.zombies.clear();
         addZombie(Vec2(c.zombieX, 87.0f), 1);
         moveFrom(Vec2(50.0f, 87.0f), Vec2(c.velocityX, 0.0f));
         EXPECT_FLOAT_EQ(player.position().x, c.expectedX) << "zombie at " << c.zombieX;
@@ -150,7 +152,7 @@ TEST_F(ActorWorld, walking_into_zombies_pushes_them_or_is_squeezed)
     EXPECT_FLOAT_EQ(z.position.x, 39.625f);
     EXPECT_EQ(z.animationName(), "z_attack_right");
 
-    clearZombies();
+    world.zombies.clear();
     Zombie &h = addZombie(Vec2(48.0f, 87.0f), 1);
     addZombie(Vec2(43.0f, 87.0f), -1);
     moveFrom(Vec2(50.0f, 87.0f), Vec2(-4.0f, 0.0f));
@@ -221,30 +223,30 @@ TEST_F(ActorWorld, spawn_drops_onto_ground_and_patrols_up_to_gaps_and_walls)
     fillGround(grid, 20, 60, 100, 100);
     fillGround(grid, 40, 40, 99, 99);
     spawnZombie(grid, 30, 50, 0.5f);
-    ASSERT_EQ(zombies.size(), 1u);
-    EXPECT_EQ(zombies[0]->position, Vec2(30.0f, 87.0f));
-    EXPECT_FLOAT_EQ(zombies[0]->leftBound, 20.0f);
-    EXPECT_FLOAT_EQ(zombies[0]->rightBound, 32.0f);
+    ASSERT_EQ(world.zombies.size(), 1u);
+    EXPECT_EQ(world.zombies[0]->position, Vec2(30.0f, 87.0f));
+    EXPECT_FLOAT_EQ(world.zombies[0]->leftBound, 20.0f);
+    EXPECT_FLOAT_EQ(world.zombies[0]->rightBound, 32.0f);
 
     // Nothing below, or a point off the grid: no zombie.
     spawnZombie(grid, 100, 50, 1.0f);
     fillGround(grid, 0, 0, 52, 52);
     spawnZombie(grid, 256, 50, 1.0f);
-    EXPECT_EQ(zombies.size(), 1u);
+    EXPECT_EQ(world.zombies.size(), 1u);
 
     // On a one-pixel ledge both ends meet, and it turns on every step.
     fillGround(grid, 120, 120, 50, 50);
     spawnZombie(grid, 120, 10, 1.0f);
-    ASSERT_EQ(zombies.size(), 2u);
-    EXPECT_TRUE(zombies[1]->leftBound == 120.0f && zombies[1]->rightBound == 120.0f);
-    Zombie &z = *zombies[1];
+    ASSERT_EQ(world.zombies.size(), 2u);
+    EXPECT_TRUE(world.zombies[1]->leftBound == 120.0f && world.zombies[1]->rightBound == 120.0f);
+    Zombie &z = *world.zombies[1];
     for (int i = 0; i < 2; ++i) {
         const int before = z.dir;
         z.update();
         EXPECT_TRUE(z.position.x == 120.0f && z.dir == -before);
     }
     // Pushed past an end, it is put back on it and turns about.
-    Zombie &w = *zombies[0];
+    Zombie &w = *world.zombies[0];
     w.setDirection(1);
     w.position.x = 15.0f;
     w.update();
@@ -265,7 +267,7 @@ TEST_F(ActorWorld, zombie_from_a_level_picture_turns_at_a_wall_in_its_own_rows)
     for (int y = 88; y <= 99; ++y)
         pixels[y * stride + 50] = 0xFFFFFF;
     pixels[99 * stride + 30] = 0x00FF00;
-    const std::string path = (std::filesystem::temp_directory_path() / "gorlak_zombie_wall.bmp").string();
+    const std::string path = tempPath("gorlak_zombie_wall.bmp").string();
     SDL_SaveBMP(picture, path.c_str());
     SDL_FreeSurface(picture);
     struct Spawner : LevelPictureListener {
@@ -275,8 +277,8 @@ TEST_F(ActorWorld, zombie_from_a_level_picture_turns_at_a_wall_in_its_own_rows)
     const bool built = grid.buildFromImage(path, &spawner);
     std::filesystem::remove(path);
     ASSERT_TRUE(built);
-    ASSERT_EQ(zombies.size(), 1u);
-    Zombie &z = *zombies[0];
+    ASSERT_EQ(world.zombies.size(), 1u);
+    Zombie &z = *world.zombies[0];
     EXPECT_FLOAT_EQ(z.leftBound, 20.0f);
     EXPECT_FLOAT_EQ(z.rightBound, 49.0f - 7.0f);
     z.setDirection(-1);

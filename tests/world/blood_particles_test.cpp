@@ -4,7 +4,9 @@
 #include "world/blood_particles.h"
 #include "world/random.h"
 
+#include "support/event_recorder.h"
 #include "test_world.h"
+#include "world/world_state.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +18,17 @@ class BloodParticles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        clearParticles();
+        world.particles.clear();
         seedRandom(1234);
     }
-    void TearDown() override { clearParticles(); }
+    void TearDown() override { world.particles.clear(); }
 
     // Blood put there by a particle; the test's own cells are not BloodCells.
     bool placedAt(int x, int y) const { return dynamic_cast<const BloodCell *>(grid->cellAt(x, y)) != nullptr; }
     BloodParticle &spray(int x, int y, Vec2 v, bool dry = false)
     {
         spawnSpray(*grid, x, y, v, dry);
-        return *particles.back();
+        return *world.particles.back();
     }
 
     std::unique_ptr<CellGrid> grid = std::make_unique<CellGrid>();
@@ -63,18 +65,18 @@ TEST_F(BloodParticles, sides_turn_sprays_and_dry_or_departing_particles_leave_no
     EXPECT_FLOAT_EQ(spray(10, 50, Vec2(-2.0f, 1.0f)).velocity.x, 2.0f);
     EXPECT_FLOAT_EQ(spray(240, 50, Vec2(2.0f, 1.0f)).velocity.x, -2.0f);
 
-    clearParticles();
+    world.particles.clear();
     spray(100, 254, Vec2(0.0f, 5.0f));
     spray(100, 1, Vec2(0.0f, -5.0f));
     spawnDroplet(*grid, 1, 100, Vec2(-5.0f, 0.0f));
-    particles.back()->makesBlood = true;
+    world.particles.back()->makesBlood = true;
     fillGround(*grid, 100, 100, 100, 100);
     spray(100, 99, Vec2(0.0f, 2.0f), true);
     for (std::size_t i = 0; i < 4; ++i) {
-        stepParticle(*particles[i]);
-        EXPECT_TRUE(particles[i]->dead) << i;
+        stepParticle(*world.particles[i]);
+        EXPECT_TRUE(world.particles[i]->dead) << i;
     }
-    EXPECT_EQ(particles.size(), 4u);  // the dry one throws nothing back
+    EXPECT_EQ(world.particles.size(), 4u);  // the dry one throws nothing back
     EXPECT_EQ(grid->bloodCellCount(), 0);
 }
 
@@ -92,9 +94,12 @@ TEST_F(BloodParticles, impact_walks_back_stays_in_the_world_and_climbs_one_time_
 
     grid->clear();
     fillGround(*grid, 0, 255, 150, 255);
+    const EventRecorder events;
     depositBlood(*grid, 100, 140, Vec2(0.0f, 3.0f));  // an empty slot takes it
     depositBlood(*grid, 50, 150, Vec2(3.0f, 3.0f));
     EXPECT_TRUE(placedAt(100, 140) && placedAt(49, 149));
+    ASSERT_EQ(events.events.size(), 2u);
+    EXPECT_TRUE(events.events[0].position == Vec2(100, 140) && events.events[1].position == Vec2(49, 149));
 
     // Buried ten steps deep: only the climb can place it, on top of the
     // ground; every impact throws two to six dry droplets back.
@@ -103,12 +108,13 @@ TEST_F(BloodParticles, impact_walks_back_stays_in_the_world_and_climbs_one_time_
     std::set<std::size_t> throwBacks;
     for (unsigned seed = 1; seed <= 200; ++seed) {
         seedRandom(seed);
-        clearParticles();
+        world.particles.clear();
         depositBlood(*grid, 128, 150, Vec2(0.0f, 3.0f));
-        throwBacks.insert(particles.size());
-        EXPECT_TRUE(!particles.back()->makesBlood && particles.back()->velocity.y < 0.0f);
+        throwBacks.insert(world.particles.size());
+        EXPECT_TRUE(!world.particles.back()->makesBlood && world.particles.back()->velocity.y < 0.0f);
     }
     EXPECT_NEAR(grid->bloodCellCount(), 40, 15);
+    EXPECT_EQ(events.count(GameEventKind::BloodLanded), 2 + grid->bloodCellCount());
     EXPECT_EQ(throwBacks, (std::set<std::size_t>{2, 3, 4, 5, 6}));
     int onTop = 0;
     for (int y = 90; y < 100; ++y)
@@ -127,7 +133,7 @@ TEST_F(BloodParticles, piercing_spray_deposits_along_its_path_a_splash_once)
 
     fillBlood(*grid, 150, 150, 101, 101);
     spawnSplashParticle(*grid, 150, 100, Vec2(0.0f, 8.0f), true);
-    BloodParticle &splash = *particles.back();
+    BloodParticle &splash = *world.particles.back();
     EXPECT_EQ(grid->cellAt(150, 101), nullptr);  // lifted out of the pool
     EXPECT_TRUE(splash.makesBlood && !splash.piercing);
     stepParticle(splash);
@@ -136,7 +142,7 @@ TEST_F(BloodParticles, piercing_spray_deposits_along_its_path_a_splash_once)
 
     // Ground is never lifted.
     spawnSplashParticle(*grid, 200, 102, Vec2(0.0f, -2.0f), true);
-    EXPECT_FALSE(particles.back()->makesBlood);
+    EXPECT_FALSE(world.particles.back()->makesBlood);
     EXPECT_NE(grid->cellAt(200, 103), nullptr);
 }
 
@@ -149,10 +155,10 @@ TEST(SplashBlood, search_never_wraps_round_the_grid_edges)
         fillBlood(grid, 0, 0, 0, 31);
         seedRandom(seed);
         spawnSplashParticle(grid, 31, 5, Vec2(0.0f, -2.0f), true);
-        ASSERT_FALSE(particles.empty());
-        EXPECT_FALSE(particles.back()->makesBlood) << "seed " << seed;
+        ASSERT_FALSE(world.particles.empty());
+        EXPECT_FALSE(world.particles.back()->makesBlood) << "seed " << seed;
         EXPECT_EQ(grid.bloodCellCount(), 32);
-        clearParticles();
+        world.particles.clear();
     }
 }
 
@@ -166,7 +172,7 @@ TEST_F(BloodParticles, update_removes_the_dead_and_draws_the_rest)
     spray(110, 100, Vec2(0.0f, 0.0f));
     spray(120, 253, Vec2(0.0f, 5.0f));  // leaves too, once moved forward
     updateParticles();
-    EXPECT_EQ(particles.size(), 2u);
+    EXPECT_EQ(world.particles.size(), 2u);
     EXPECT_EQ(getPixel(video.world.get(), 10, 10), blendColor(0, 0xFFBF0000, 125));
     EXPECT_EQ(getPixel(video.world.get(), 20, 10), blendColor(0, 0xFFBF0000, 125));
     EXPECT_EQ(getPixel(video.world.get(), 11, 10), 0u);

@@ -1,10 +1,11 @@
+#include "support/temp_path.h"
 #include "world/blood_cell.h"
 #include "world/cell_grid.h"
 #include "world/cell_pool.h"
 #include "world/grid_simulation.h"
-#include "world/level_markers.h"
 #include "world/random.h"
 #include "world/solid_cell.h"
+#include "world/world_state.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -26,12 +27,12 @@ class GridWorld : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetGridSimulation();
+        world.gridSimulation = GridSimulation{};
         seedIntegerGenerator(7);
     }
     void TearDown() override
     {
-        resetGridSimulation();
+        world.gridSimulation = GridSimulation{};
         resetRandom();  // the generators back to their program-start state
     }
 
@@ -48,7 +49,7 @@ protected:
     }
     void tick(BloodCell *cell, bool force = false)
     {
-        ++gridSimulation.simulationStep;
+        ++world.gridSimulation.simulationStep;
         cell->update(force);
     }
 
@@ -138,21 +139,21 @@ TEST(BloodFall, extra_moves_never_reach_the_edge_columns)
     // Only the middle column is interior: a fast fall must neither step onto
     // an edge column nor wrap from there into the next row.
     for (unsigned seed = 1; seed <= 20; ++seed) {
-        resetGridSimulation();
+        world.gridSimulation = GridSimulation{};
         seedIntegerGenerator(seed);
         CellGrid grid(3, 300);
         grid.placeBlood(1, 1);
         auto *cell = static_cast<BloodCell *>(grid.cellAt(1, 1));
         grid.slot(0, 298) = std::make_unique<SolidCell>();
         for (int step = 0; step < 60; ++step) {
-            ++gridSimulation.simulationStep;
+            ++world.gridSimulation.simulationStep;
             cell->update(false);
             ASSERT_EQ(cell->x(), 1) << "seed " << seed;
             ASSERT_EQ(grid.cellAt(1, cell->y()), cell);
         }
         EXPECT_EQ(grid.cellAt(0, 298)->kind(), Solid);
     }
-    resetGridSimulation();
+    world.gridSimulation = GridSimulation{};
 }
 
 TEST_F(GridSteps, nothing_moves_before_the_first_full_sweep)
@@ -173,7 +174,7 @@ TEST_F(GridSteps, sweeps_visit_their_rows_in_order)
         for (int x = 0; x < 16; ++x)
             grid.slot(x, y) = std::make_unique<VisitedCell>(visits, x, y);
     // A dirty sweep: inside the box only, bottom-up, each row right to left.
-    gridSimulation.dirtyRect = DirtyRect{2, 3, 5, 6};
+    world.gridSimulation.dirtyRect = DirtyRect{2, 3, 5, 6};
     grid.step(0);
     Visits expected;
     for (int y = 6; y >= 3; --y)
@@ -194,7 +195,7 @@ TEST_F(GridSteps, sweeps_visit_their_rows_in_order)
     const int nextDraw = nextRandomInteger();
     seedIntegerGenerator(3);
     visits.clear();
-    gridSimulation.sweepCounter = 10;
+    world.gridSimulation.sweepCounter = 10;
     grid.step(0);
     EXPECT_EQ(visits, expected);
     EXPECT_EQ(nextRandomInteger(), nextDraw);
@@ -206,14 +207,14 @@ TEST_F(GridSteps, full_sweeps_rest_and_wake_sleepers)
     groundRow(14, 7, 7);
     groundRow(14, 9, 9);
     BloodCell *cell = blood(8, 14);
-    gridSimulation.sweepCounter = 10;
+    world.gridSimulation.sweepCounter = 10;
     int steps = 0;
     for (; !cell->asleep() && steps < 1000; ++steps)
         grid.step(0);
     EXPECT_EQ(steps, 11 * 52 + 1) << "boxed in, it rests once per full sweep and sleeps after 51 rests";
     grid.removeCell(8, 15);
-    gridSimulation.dirtyRect.include(8, 14);
-    while (gridSimulation.sweepCounter < 10) {
+    world.gridSimulation.dirtyRect.include(8, 14);
+    while (world.gridSimulation.sweepCounter < 10) {
         grid.step(0);
         ASSERT_EQ(cell->y(), 14) << "dirty sweeps skip the sleeper";
     }
@@ -227,18 +228,18 @@ TEST_F(GridSteps, full_sweeps_start_at_the_top_of_the_full_rows)
     for (int y = 12; y <= 15; ++y)
         groundRow(y, 0, y == 12 ? 10 : 15);
     BloodCell *above = blood(3, 5);
-    gridSimulation.sweepCounter = 10;
+    world.gridSimulation.sweepCounter = 10;
     grid.step(0);
-    EXPECT_EQ(gridSimulation.fullRowMark, 13);
+    EXPECT_EQ(world.gridSimulation.fullRowMark, 13);
     EXPECT_EQ(above->y(), 6);
     // The mark follows the block up; rows below it are left to the dirty sweeps.
     groundRow(12, 11, 15);
     grid.removeCell(5, 14);
     grid.removeCell(5, 15);
     BloodCell *below = blood(5, 14);
-    gridSimulation.sweepCounter = 10;
+    world.gridSimulation.sweepCounter = 10;
     grid.step(0);
-    EXPECT_EQ(gridSimulation.fullRowMark, 12);
+    EXPECT_EQ(world.gridSimulation.fullRowMark, 12);
     EXPECT_EQ(below->y(), 14);
 }
 
@@ -261,7 +262,7 @@ TEST(CellGrid, slots_clamp_and_stay_inside_the_store)
 
 TEST(CellGrid, builds_bottom_up_with_markers_anywhere)
 {
-    resetLevelMarkers();
+    world.reset();
     // A picture larger than the grid, black but for these pixels.
     const std::vector<std::pair<std::pair<int, int>, std::uint32_t>> pixels{
         {{10, 20}, 0xFFFFFF}, {{11, 20}, 0xFF0000}, {{12, 20}, 0x123456}, {{10, 19}, 0x00FF00},
@@ -269,7 +270,7 @@ TEST(CellGrid, builds_bottom_up_with_markers_anywhere)
     SDL_Surface *picture = SDL_CreateRGBSurface(SDL_SWSURFACE, 300, 280, 32, 0xFF0000, 0xFF00, 0xFF, 0);
     for (const auto &[at, color] : pixels)
         static_cast<std::uint32_t *>(picture->pixels)[at.second * picture->pitch / 4 + at.first] = color;
-    const std::string path = (std::filesystem::temp_directory_path() / "gorlak_grid_build.bmp").string();
+    const std::string path = tempPath("gorlak_grid_build.bmp").string();
     SDL_SaveBMP(picture, path.c_str());
     SDL_FreeSurface(picture);
 
@@ -283,9 +284,9 @@ TEST(CellGrid, builds_bottom_up_with_markers_anywhere)
     EXPECT_EQ(grid.bloodCellCount(), 1);
     EXPECT_EQ(recorder.zombies, (Points{{10, 19}}));
     EXPECT_EQ(recorder.collectables, (Points{{50, 30}}));
-    EXPECT_TRUE(playerStart.x == 280 && playerStart.y == 257);
-    EXPECT_TRUE(doorRect.x == 290 && doorRect.y == 5);
-    resetLevelMarkers();
+    EXPECT_TRUE(world.playerStart.x == 280 && world.playerStart.y == 257);
+    EXPECT_TRUE(world.doorRect.x == 290 && world.doorRect.y == 5);
+    world.reset();
 
     testing::internal::CaptureStderr();
     EXPECT_FALSE(grid.buildFromImage("no/such/level.png"));

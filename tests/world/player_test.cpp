@@ -1,6 +1,7 @@
 #include "world/player.h"
 
-#include "world/clock.h"
+#include "platform/clock.h"
+#include "support/event_recorder.h"
 #include "world/player_mover.h"
 #include "world/random.h"
 
@@ -42,12 +43,12 @@ class Swimming : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        gameclock::drive(1000);
+        wallclock::drive(1000);
         dive();
     }
     void TearDown() override
     {
-        gameclock::release();
+        wallclock::release();
         resetRandom();  // the generators back to their program-start state
     }
     void dive()
@@ -207,4 +208,31 @@ TEST_F(Swimming, leaving_the_pool_carries_the_thrust_and_jumps_out_with_up)
         EXPECT_TRUE(near(player.velocity(), expected) && !player.swimming() && player.thrust() == Vec2()) << steps;
         EXPECT_EQ(player.onGround(), !jumps) << steps;
     }
+}
+
+TEST_F(Swimming, diving_in_strokes_leaving_jumps_and_hurts_are_reported)
+{
+    const EventRecorder events;
+    dive();
+    // Dived from the air at rest: 0.5 airborne + 13 rows / 6 x 0.5.
+    ASSERT_EQ(events.count(GameEventKind::PoolEntered), 1);
+    EXPECT_FLOAT_EQ(events.last(GameEventKind::PoolEntered).strength, 0.5f + 13.0f / 12.0f);
+    EXPECT_EQ(events.last(GameEventKind::PoolEntered).position, Vec2(2.0f, -1.0f));
+    // One stroke a second while swimming.
+    for (int frame = 0; frame < 106; ++frame) {
+        wallclock::advance(33);
+        player.update();
+    }
+    EXPECT_EQ(events.count(GameEventKind::SwimStroke), 3);
+    player.press(Direction::Up);
+    player.setDepth(5);
+    EXPECT_EQ(events.count(GameEventKind::PoolLeft), 1);
+    EXPECT_FLOAT_EQ(events.last(GameEventKind::PlayerJumped).strength, 0.85f);
+    player.damage(0.05f);
+    EXPECT_FLOAT_EQ(events.last(GameEventKind::PlayerHurt).strength, 0.05f);
+
+    Player lander = standingPlayer();
+    lander.press(Direction::Up);
+    EXPECT_EQ(events.count(GameEventKind::PlayerJumped), 2);
+    EXPECT_EQ(events.last(GameEventKind::PlayerJumped).position, lander.centre());
 }

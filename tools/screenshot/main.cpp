@@ -4,9 +4,10 @@
 // count, same picture.
 #include "content/png_writer.h"
 #include "core/game.h"
+#include "core/program_state.h"
 #include "core/startup.h"
 #include "gfx/video.h"
-#include "world/clock.h"
+#include "platform/clock.h"
 #include "world/random.h"
 
 #include <SDL.h>
@@ -46,7 +47,7 @@ Picture capture(SDL_Surface *screen)
 
 int takeScreenshot(const std::string &level, int frames, const std::string &output)
 {
-    gameclock::drive(100000);
+    wallclock::drive(100000);
     if (!startUp()) {
         return 1;
     }
@@ -56,7 +57,7 @@ int takeScreenshot(const std::string &level, int frames, const std::string &outp
         Game game;
         if (game.loadLevel(level)) {
             for (int frame = 0; frame < frames; ++frame) {
-                gameclock::advance(33);
+                wallclock::advance(33);
                 game.update();
             }
             const std::vector<std::uint8_t> png = encodePng(capture(video.screen));
@@ -68,7 +69,7 @@ int takeScreenshot(const std::string &level, int frames, const std::string &outp
             }
         }
     }
-    releaseStartUpObjects();
+    resetProgramState();
     SDL_Quit();
     return status;
 }
