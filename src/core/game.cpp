@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr std::uint32_t kFrameMs = 33;
-constexpr std::uint32_t kLateFrameMs = 40;
 constexpr int kSuckerFirstRow = 128;
 constexpr int kSuckerLastRow = 167;
 
@@ -62,28 +60,30 @@ int Game::beginFrame()
 
 void Game::update()
 {
-    if (outro) {
-        updateOutro();
-        return;
-    }
     const int steps = beginFrame();
     if (steps == 0) {
         return;
     }
-    CellGrid &grid = world.grid;
-    for (int i = 0; i < steps; ++i) {
-        grid.step(static_cast<int>(player.position().y + 25.0f));
+    if (outro) {
+        updateOutro(steps);
+    } else {
+        updatePlay(steps);
     }
-    if (bloodSucker) {
-        runBloodSucker();
+    handleEvents();
+    if (!outro) {
+        aimWithMouse();
     }
+}
+
+void Game::updatePlay(int steps)
+{
+    stepWorld(steps);
     player.update();
     updateCamera();
 
-    SDL_Surface *world = video.world.get();
     drawBackground();
     if (doorSprite != nullptr) {
-        doorSprite->draw(world);
+        doorSprite->draw(video.world.get());
     }
     updateParticles();
     updateCollectables(player.centre());
@@ -92,14 +92,22 @@ void Game::update()
         reportGameEvent(GameEventKind::LevelFinished, player.centre());
     }
     drawPlayer(player, playerSprite.get());
-    updateZombies(player, grid);
+    updateZombies(player, world.grid);
     drawLawnmower(player, *lawnmower);
     updateGameMessages(messages, player.centre());
-    render(grid, featherFlag);
-
+    render(world.grid, featherFlag);
     updateInputGrab();
-    handleEvents();
-    aimWithMouse();
+}
+
+void Game::stepWorld(int steps)
+{
+    CellGrid &grid = world.grid;
+    for (int i = 0; i < steps; ++i) {
+        grid.step(static_cast<int>(player.position().y + 25.0f));
+    }
+    if (bloodSucker) {
+        runBloodSucker();
+    }
 }
 
 std::uint32_t Game::msUntilNextFrame() const
@@ -125,9 +133,7 @@ void Game::updateCamera()
 {
     if (cameraPanning) {
         panTarget = player.centre();
-        const Vec2 d = panTarget - cameraPos;
-        cameraPos += d.normalized() * panSpeed;
-        if (d.lengthSquared() < 1.5f) {
+        if (movePan().lengthSquared() < 1.5f) {
             cameraPanning = false;
         }
         followCamera(cameraCoordinate(cameraPos.x), cameraCoordinate(cameraPos.y), true);
@@ -135,6 +141,13 @@ void Game::updateCamera()
         followCamera(cameraCoordinate(player.position().x + 2.0f), cameraCoordinate(player.position().y + 6.5f),
                      true);
     }
+}
+
+Vec2 Game::movePan()
+{
+    const Vec2 d = panTarget - cameraPos;
+    cameraPos += d.normalized() * panSpeed;
+    return d;
 }
 
 void Game::updateInputGrab()
@@ -177,34 +190,43 @@ int directionOfKey(SDLKey key)
 void Game::handleEvents()
 {
     while (SDL_PollEvent(&event)) {
-        if (input != nullptr && input->handleEvent(event)) {
+        const bool fromDevice = input != nullptr && input->handleEvent(event);
+        handleSharedEvent();
+        // The outro hears only quitting and the mouse.
+        if (!outro) {
+            handlePlayEvent(fromDevice);
+        }
+    }
+}
+
+void Game::handlePlayEvent(bool fromDevice)
+{
+    if (fromDevice) {
+        kbMouseMode = false;
+    }
+    switch (event.type) {
+    case SDL_ACTIVEEVENT:
+        if ((event.active.state & SDL_APPINPUTFOCUS) != 0 && event.active.gain == 0) {
             kbMouseMode = false;
         }
-        handleSharedEvent();
-        switch (event.type) {
-        case SDL_ACTIVEEVENT:
-            if ((event.active.state & SDL_APPINPUTFOCUS) != 0 && event.active.gain == 0) {
-                kbMouseMode = false;
-            }
-            break;
-        case SDL_KEYDOWN: {
-            const int direction = directionOfKey(event.key.keysym.sym);
-            if (direction >= 0) {
-                player.press(static_cast<Direction>(direction));
-                kbMouseMode = true;
-            }
-            break;
+        break;
+    case SDL_KEYDOWN: {
+        const int direction = directionOfKey(event.key.keysym.sym);
+        if (direction >= 0) {
+            player.press(static_cast<Direction>(direction));
+            kbMouseMode = true;
         }
-        case SDL_KEYUP: {
-            const int direction = directionOfKey(event.key.keysym.sym);
-            if (direction >= 0) {
-                player.release(static_cast<Direction>(direction));
-            }
-            break;
+        break;
+    }
+    case SDL_KEYUP: {
+        const int direction = directionOfKey(event.key.keysym.sym);
+        if (direction >= 0) {
+            player.release(static_cast<Direction>(direction));
         }
-        default:
-            break;
-        }
+        break;
+    }
+    default:
+        break;
     }
 }
 

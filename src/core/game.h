@@ -20,6 +20,10 @@ class InputManager;
 
 inline constexpr const char *kPlayerPictureFile = "data/gfx/player_avatar.png";
 
+// A frame is due every 33 ms; one later than 40 ms runs a single grid step.
+inline constexpr std::uint32_t kFrameMs = 33;
+inline constexpr std::uint32_t kLateFrameMs = 40;
+
 class Game {
 public:
     Game();
@@ -68,14 +72,22 @@ public:
 private:
     // Frame pacing: false when too early; otherwise the number of grid steps.
     int beginFrame();
-    void updateOutro();
-    void handleOutroEvents();
-    // Escape, the window's close request and the mouse, in play and outro.
-    void handleSharedEvent();
+    // What differs between the two modes: play and the outro's scene.
+    void updatePlay(int steps);
+    void updateOutro(int steps);
+    // The grid's steps and the blood sucker, in both modes.
+    void stepWorld(int steps);
     void runBloodSucker();
+    // Moves cameraPos one step of panSpeed towards panTarget; returns the
+    // distance before the move.
+    Vec2 movePan();
     void updateCamera();
     void updateInputGrab();
+    // The event queue, in both modes: Escape, the window's close request
+    // and the mouse always; keys, focus and devices only in play.
     void handleEvents();
+    void handleSharedEvent();
+    void handlePlayEvent(bool fromDevice);
     void aimWithMouse();
 
     std::unique_ptr<PlayerMover> mover;

@@ -1,11 +1,8 @@
 #include "replay_harness.h"
 
 #include "core/collectables.h"
-#include "core/program_state.h"
-#include "core/startup.h"
+#include "core/program.h"
 #include "world/cell_grid.h"
-#include "platform/clock.h"
-#include "world/random.h"
 #include "world/world_state.h"
 
 #include <algorithm>
@@ -14,8 +11,6 @@
 #include <sstream>
 
 namespace {
-
-constexpr std::uint32_t kFrameMs = 33;
 
 // One "frame N ..." command; false when its words make no event.
 bool parseEvent(std::istringstream &words, SDL_Event &event)
@@ -179,32 +174,22 @@ void pushEvent(SDL_Event event)
 
 ReplayHarness::ReplayHarness(const std::filesystem::path &contentDirectory, unsigned int seed)
 {
-    savedDirectory_ = std::filesystem::current_path();
-    std::filesystem::current_path(contentDirectory);
-    wallclock::drive(100000);
-    if (!startUp()) {
-        return;
+    const ProgramOptions options = ProgramOptions::reproducible(contentDirectory, seed);
+    if (startProgram(options)) {
+        session_ = runningSession();
+        // Scripts and the soak steer through joystick 0 without opening one.
+        session_->addJoystick(0);
     }
-    // Start-up seeds from the time; the replay needs its own seed.
-    seedRandom(seed);
-    session_ = std::make_unique<GameSession>();
-    session_->addJoystick(0);
-    started_ = session_->loadLevels();
 }
 
 ReplayHarness::~ReplayHarness()
 {
-    session_.reset();
-    resetProgramState();
-    SDL_Quit();
-    wallclock::release();
-    std::filesystem::current_path(savedDirectory_);
+    stopProgram();
 }
 
 bool ReplayHarness::runFrame()
 {
-    wallclock::advance(kFrameMs);
-    return session_->runFrame();
+    return runOneFrame() != ProgramState::Failed;
 }
 
 int ReplayHarness::play(const ReplayScript &script, bool stopOnNextLevel)
