@@ -11,6 +11,7 @@
 #include "gfx/door_sprite.h"
 #include "gfx/picture_cache.h"
 #include "gfx/scene_render.h"
+#include "gfx/screen_banner.h"
 #include "gfx/video.h"
 #include "platform/clock.h"
 #include "world/blood_particles.h"
@@ -18,6 +19,8 @@
 #include "world/game_events.h"
 #include "world/grid_player_mover.h"
 #include "world/world_state.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -60,6 +63,10 @@ int Game::beginFrame()
 
 void Game::update()
 {
+    if (paused) {
+        updatePaused();
+        return;
+    }
     const int steps = beginFrame();
     if (steps == 0) {
         return;
@@ -112,7 +119,7 @@ void Game::stepWorld(int steps)
 
 std::uint32_t Game::msUntilNextFrame() const
 {
-    const std::uint32_t elapsed = wallclock::now() - lastFrameTick;
+    const std::uint32_t elapsed = wallclock::now() - (paused ? pausePollTick : lastFrameTick);
     return elapsed >= kFrameMs ? 0 : kFrameMs - elapsed;
 }
 
@@ -211,13 +218,23 @@ void Game::handlePlayEvent(bool fromDevice)
         }
         break;
     case SDL_KEYDOWN: {
+        if (event.key.keysym.sym == SDLK_r) {
+            restartRequested = true;
+        }
+        // Presses wait for play to resume; releases count at once, so that
+        // no key stays held.
         const int direction = directionOfKey(event.key.keysym.sym);
-        if (direction >= 0) {
+        if (direction >= 0 && !paused) {
             player.press(static_cast<Direction>(direction));
             kbMouseMode = true;
         }
         break;
     }
+    case SDL_JOYBUTTONDOWN:
+        if (event.jbutton.button == kRestartButton) {
+            restartRequested = true;
+        }
+        break;
     case SDL_KEYUP: {
         const int direction = directionOfKey(event.key.keysym.sym);
         if (direction >= 0) {
@@ -236,6 +253,23 @@ void Game::handleSharedEvent()
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_ESCAPE) {
             running = false;
+        } else if (event.key.keysym.sym == SDLK_p) {
+            setPaused(!paused);
+        } else if (event.key.keysym.sym == SDLK_F11) {
+            toggleFullScreen();
+            if (paused) {
+                drawPausedView();
+            }
+        }
+        break;
+    case SDL_JOYBUTTONDOWN:
+        if (event.jbutton.button == kPauseButton) {
+            setPaused(!paused);
+        }
+        break;
+    case SDL_VIDEOEXPOSE:
+        if (paused) {
+            drawPausedView();
         }
         break;
     case SDL_MOUSEMOTION:
@@ -257,6 +291,48 @@ void Game::handleSharedEvent()
     default:
         break;
     }
+}
+
+void Game::setPaused(bool pause)
+{
+    if (pause == paused) {
+        return;
+    }
+    paused = pause;
+    const std::uint32_t now = wallclock::now();
+    if (pause) {
+        gameclock::hold();
+        pausedAt = now;
+        pausePollTick = now;
+        drawPausedView();
+    } else {
+        gameclock::resume();
+        lastFrameTick += now - pausedAt;
+    }
+}
+
+void Game::updatePaused()
+{
+    const std::uint32_t now = wallclock::now();
+    if (now - pausePollTick < kFrameMs) {
+        return;
+    }
+    pausePollTick = now;
+    handleEvents();
+}
+
+void Game::drawPausedView()
+{
+    if (video.pausedImage == nullptr) {
+        video.pausedImage = loadPicture(kPausedPictureFile);
+        if (video.pausedImage == nullptr && !pausedPictureWarned) {
+            pausedPictureWarned = true;
+            std::fprintf(stderr, "%s: cannot load picture, pausing without it: %s\n", kPausedPictureFile,
+                         SDL_GetError());
+        }
+    }
+    render(world.grid, featherFlag);
+    drawScreenBanner(video.screen, video.pausedImage.get(), pixelSize);
 }
 
 void Game::aimWithMouse()

@@ -6,6 +6,7 @@
 #include "core/program_state.h"
 #include "core/startup.h"
 #include "platform/clock.h"
+#include "progress/progress_file.h"
 #include "world/random.h"
 
 #include <SDL.h>
@@ -49,7 +50,8 @@ bool startSession(const ProgramOptions &options)
         wallclock::drive(kDrivenClockStart);
     }
     run.sdlStarted = true;
-    if (!startUp()) {
+    Settings settings;
+    if (!startUp(settings)) {
         return false;
     }
     if (options.seed.has_value()) {
@@ -65,7 +67,18 @@ bool startSession(const ProgramOptions &options)
             run.session->addJoystick(joystickIndex);
         }
     }
-    return options.startPosition <= 0 || run.session->startAt(options.startPosition);
+    if (settings.SaveProgress && options.keepProgress) {
+        const fs::path progress = progressFilePath();
+        if (progress.empty()) {
+            std::fprintf(stderr, "No data folder (XDG_DATA_HOME or HOME) to keep the progress in\n");
+        } else {
+            run.session->keepProgress(progress);
+        }
+    }
+    if (options.startPosition == ProgramOptions::kGameStart) {
+        return run.session->start();
+    }
+    return options.startPosition == 0 || run.session->startAt(options.startPosition);
 }
 
 }  // namespace
@@ -78,6 +91,7 @@ ProgramOptions ProgramOptions::reproducible(const fs::path &contentDirectory, un
     options.seed = seed;
     options.startPosition = 0;
     options.openJoystick = false;
+    options.keepProgress = false;
     return options;
 }
 

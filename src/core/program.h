@@ -27,14 +27,20 @@ struct ProgramOptions {
     // them from the time).
     std::optional<unsigned int> seed;
     // The level list position play begins at, as if the levels before it
-    // were finished; 0 loads no level (the caller loads one).
-    int startPosition = 1;
+    // were finished; 0 loads no level (the caller loads one). The default
+    // begins as the game does: at the first level not finished when the
+    // settings keep progress, else at position 1.
+    int startPosition = kGameStart;
+    static constexpr int kGameStart = -1;
     // Opens the first joystick and reports the joysticks on standard output.
     bool openJoystick = true;
+    // Keeps the progress in the player's data folder when the settings ask
+    // for it.
+    bool keepProgress = true;
 
     // A run that plays the same every time, for tests, benchmarks and tools:
-    // the content folder given, a driven clock, a fixed seed, no joystick and
-    // no level loaded.
+    // the content folder given, a driven clock, a fixed seed, no joystick, no
+    // kept progress and no level loaded.
     static ProgramOptions reproducible(const std::filesystem::path &contentDirectory, unsigned int seed);
 };
 

@@ -18,7 +18,8 @@ bool parseEvent(std::istringstream &words, SDL_Event &event)
     static const std::map<std::string, SDLKey> keys = {
         {"w", SDLK_w},         {"a", SDLK_a},           {"s", SDLK_s},         {"d", SDLK_d},
         {"escape", SDLK_ESCAPE}, {"space", SDLK_SPACE}, {"up", SDLK_UP},       {"down", SDLK_DOWN},
-        {"left", SDLK_LEFT},   {"right", SDLK_RIGHT},   {"return", SDLK_RETURN},
+        {"left", SDLK_LEFT},   {"right", SDLK_RIGHT},   {"return", SDLK_RETURN}, {"r", SDLK_r},
+        {"p", SDLK_p},         {"f11", SDLK_F11},
     };
     std::string command;
     std::string word;
@@ -212,13 +213,15 @@ int ReplayHarness::play(const ReplayScript &script, bool stopOnNextLevel)
 
 ReplayState ReplayHarness::state() const
 {
+    return session_ != nullptr ? captureState(*session_) : ReplayState{};
+}
+
+ReplayState captureState(const GameSession &session)
+{
     ReplayState state;
-    if (session_ == nullptr) {
-        return state;
-    }
-    state.levelIndex = session_->levelList.current;
-    state.running = session_->game.running;
-    state.playerPosition = session_->game.player.position();
+    state.levelIndex = session.levelList.current;
+    state.running = session.game.running;
+    state.playerPosition = session.game.player.position();
     state.collectablesLeft = static_cast<int>(world.collectables.size());
     state.bloodCells = world.grid.bloodCellCount();
     state.gridHash = gridHash();

@@ -57,6 +57,9 @@ struct ReplayState {
     std::uint64_t gridHash = 0;
 };
 
+// The state of the session's game and of the world now.
+ReplayState captureState(const GameSession &session);
+
 // Starts the program on a content directory with a driven clock and a seed,
 // no level loaded, and stops it when destroyed. One at a time.
 class ReplayHarness {

@@ -1,6 +1,6 @@
 #include "levelcheck/level_check.h"
 
-#include "core/level_list.h"
+#include "formats/level_list.h"
 #include "formats/animation_library.h"
 #include "formats/level_description.h"
 #include "gfx/surface.h"
