@@ -3,6 +3,7 @@
 // shipped level for about two seconds of real time.
 #include "core/game.h"
 #include "core/program.h"
+#include "support/scoped_env.h"
 #include "support/temp_path.h"
 #include "world/world_state.h"
 #include "world/zombie.h"
@@ -21,25 +22,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const std::string &value) : name_(name)
-    {
-        if (const char *old = std::getenv(name)) {
-            old_ = old;
-        }
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    const char *name_;
-    std::optional<std::string> old_;
-};
 
 // The mower idling, at full throttle, or idling on a zombie (it shreds at
 // any throttle).
@@ -69,7 +51,7 @@ Heard listen(const SoundContent &content, Mower mower)
     const fs::path file = tempPath("sound.raw");
     fs::remove(file);
     const ScopedEnv driver("SDL_AUDIODRIVER", "disk");
-    const ScopedEnv output("SDL_DISKAUDIOFILE", file.string());
+    const ScopedEnv output("SDL_DISKAUDIOFILE", file.c_str());
     // One buffer of 1024 samples at 22050 Hz every 46 ms: about real time.
     const ScopedEnv delay("SDL_DISKAUDIODELAY", "46");
 
