@@ -1,6 +1,7 @@
 #include "world/cell_grid.h"
 
 #include "gfx/surface.h"
+#include "gfx/surface_ops.h"
 #include "world/blood_cell.h"
 #include "world/cell_pool.h"
 #include "world/grid_simulation.h"
@@ -39,7 +40,7 @@ SurfacePtr convertPicture(SDL_Surface *loaded)
     if (format == nullptr) {
         return SurfacePtr();
     }
-    return SurfacePtr(SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE));
+    return SurfacePtr(toLayout(loaded, format->format));
 }
 
 // How many columns ahead a sweep fetches cells into the cache.
@@ -90,9 +91,7 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
         std::fprintf(stderr, "%s: cannot convert level picture: %s\n", path.c_str(), SDL_GetError());
         return false;
     }
-    if (SDL_MUSTLOCK(picture)) {
-        SDL_LockSurface(picture);
-    }
+    beginPixelAccess(picture);
     std::vector<PictureCell> row(static_cast<std::size_t>(picture->w), PictureCell::None);
     const int columns = std::min(picture->w, width_);
     // Bottom row first: a zombie placed by a row drops onto ground that the
@@ -160,9 +159,7 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
             }
         }
     }
-    if (SDL_MUSTLOCK(picture)) {
-        SDL_UnlockSurface(picture);
-    }
+    endPixelAccess(picture);
     return true;
 }
 
