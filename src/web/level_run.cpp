@@ -1,0 +1,144 @@
+#include "web/level_run.h"
+
+#include "core/game.h"
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "platform/clock.h"
+#include "world/random.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+// The frames start at the screenshot tool's time, 33 ms apart.
+constexpr std::uint32_t kDrivenStartMs = 100000;
+constexpr std::uint32_t kDrivenFrameMs = 33;
+
+struct LevelRun {
+    LevelRunOptions options;
+    std::unique_ptr<Game> game;
+    int framesRun = 0;
+};
+
+LevelRun run;
+
+bool isLevelName(std::string_view name)
+{
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+    });
+}
+
+template <class Number>
+bool readNumber(std::string_view text, Number &value)
+{
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
+bool readOption(std::string_view key, std::string_view value, LevelRunOptions &options)
+{
+    if (key == "level" && isLevelName(value)) {
+        options.levelFile = "data/levels/" + std::string(value) + ".xml";
+        return true;
+    }
+    if (key == "frames") {
+        return readNumber(value, options.frames) && options.frames >= 0;
+    }
+    if (key == "seed") {
+        return readNumber(value, options.seed);
+    }
+    if (key == "aim") {
+        const std::string text(value);
+        char *end = nullptr;
+        options.aim = std::strtof(text.c_str(), &end);
+        options.aims = true;
+        return !text.empty() && end == text.c_str() + text.size();
+    }
+    if (key == "clock" && (value == "driven" || value == "real")) {
+        options.drivenClock = value == "driven";
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool readLevelRunOptions(int argc, char **argv, LevelRunOptions &options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        const std::size_t equals = argument.find('=');
+        if (equals == std::string_view::npos ||
+            !readOption(argument.substr(0, equals), argument.substr(equals + 1), options)) {
+            std::fprintf(stderr, "page address: cannot use the option '%s'\n", argv[i]);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool startLevelRun(const LevelRunOptions &options)
+{
+    run.options = options;
+    if (options.drivenClock) {
+        wallclock::drive(kDrivenStartMs);
+    }
+    if (!startUp()) {
+        return false;
+    }
+    // Seeded after start-up, which seeds from the time, as the desktop's
+    // screenshot tool does, so that both play the same frames.
+    seedRandom(options.seed);
+    run.game = std::make_unique<Game>();
+    if (!run.game->loadLevel(options.levelFile)) {
+        return false;
+    }
+    if (options.aims) {
+        run.game->player.setAimAngle(options.aim);
+    }
+    return true;
+}
+
+PassResult levelRunPass()
+{
+    Game &game = *run.game;
+    if ((run.options.frames > 0 && run.framesRun >= run.options.frames) || !game.running) {
+        return PassResult::Finished;
+    }
+    if (run.options.drivenClock) {
+        wallclock::advance(kDrivenFrameMs);
+    }
+    const std::uint32_t before = game.lastFrameTick;
+    game.update();
+    if (game.lastFrameTick == before) {
+        return PassResult::Waited;
+    }
+    ++run.framesRun;
+    return PassResult::Frame;
+}
+
+std::uint32_t msUntilNextLevelRunPass()
+{
+    return run.options.drivenClock ? 0 : run.game->msUntilNextFrame();
+}
+
+int finishLevelRun()
+{
+    const bool complete = run.game != nullptr && run.framesRun >= run.options.frames;
+    run.game.reset();
+    resetProgramState();
+    SDL_Quit();
+    if (run.options.drivenClock) {
+        wallclock::release();
+    }
+    run = LevelRun();
+    return complete ? 0 : 1;
+}
