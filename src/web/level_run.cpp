@@ -130,6 +130,11 @@ std::uint32_t msUntilNextLevelRunPass()
     return run.options.drivenClock ? 0 : run.game->msUntilNextFrame();
 }
 
+const Game *levelRunGame()
+{
+    return run.game.get();
+}
+
 int finishLevelRun()
 {
     const bool complete = run.game != nullptr && run.framesRun >= run.options.frames;

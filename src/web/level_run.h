@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+class Game;
+
 struct LevelRunOptions {
     std::string levelFile;  // empty: no level run, the whole game plays
     int frames = 0;         // 0: no end
@@ -32,3 +34,6 @@ PassResult levelRunPass();
 std::uint32_t msUntilNextLevelRunPass();
 // Frees what the run made; 0 when every frame asked for ran, else 1.
 int finishLevelRun();
+
+// The level run's game, or null outside startLevelRun() ... finishLevelRun().
+const Game *levelRunGame();
