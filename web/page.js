@@ -34,13 +34,13 @@
 
   let pixelSize = 4;
 
-  function showMessage(title, detail, offerAgain) {
+  function showMessage(title, detail, againLabel) {
     loading.hidden = true;
     focusHint.hidden = true;
     message.hidden = false;
     document.getElementById('message-title').textContent = title;
     document.getElementById('message-detail').textContent = detail || '';
-    document.getElementById('again').hidden = !offerAgain;
+    document.getElementById('again').textContent = againLabel;
   }
 
   function fail(title, detail) {
@@ -48,7 +48,7 @@
       return;
     }
     record.state = 'failed';
-    showMessage(title, detail, true);
+    showMessage(title, detail, 'Try again');
   }
 
   // The largest whole enlargement up to the game's pixel size that fits
@@ -74,12 +74,13 @@
       return;
     }
     if (status !== 0) {
-      fail('The game could not go on.', record.errors.join('\n'));
+      const title = record.state === 'running' ? 'The game could not go on.' : 'The game could not start.';
+      fail(title, record.errors.join('\n'));
       return;
     }
     record.state = 'ended';
     if (!levelRun) {
-      showMessage('You left the game.', '', true);
+      showMessage('You left the game.', '', 'Play again');
     }
   }
 

@@ -24,6 +24,7 @@ constexpr std::uint32_t kDrivenFrameMs = 33;
 struct LevelRun {
     LevelRunOptions options;
     std::unique_ptr<Game> game;
+    bool loaded = false;
     int framesRun = 0;
 };
 
@@ -104,6 +105,7 @@ bool startLevelRun(const LevelRunOptions &options)
     if (options.aims) {
         run.game->player.setAimAngle(options.aim);
     }
+    run.loaded = true;
     return true;
 }
 
@@ -137,7 +139,7 @@ const Game *levelRunGame()
 
 int finishLevelRun()
 {
-    const bool complete = run.game != nullptr && run.framesRun >= run.options.frames;
+    const bool complete = run.loaded && run.framesRun >= run.options.frames;
     run.game.reset();
     resetProgramState();
     SDL_Quit();

@@ -32,7 +32,8 @@ bool readLevelRunOptions(int argc, char **argv, LevelRunOptions &options);
 bool startLevelRun(const LevelRunOptions &options);
 PassResult levelRunPass();
 std::uint32_t msUntilNextLevelRunPass();
-// Frees what the run made; 0 when every frame asked for ran, else 1.
+// Frees what the run made; 0 when the level loaded and every frame asked for
+// ran, else 1.
 int finishLevelRun();
 
 // The level run's game, or null outside startLevelRun() ... finishLevelRun().

@@ -273,7 +273,8 @@ class PageTest(unittest.TestCase):
         self.assert_console_clean()
 
     def test_a_level_that_cannot_load_is_named_on_the_page(self):
-        self.open_page('?level=no_such_level&frames=10', until=('failed',))
+        self.open_page('?level=no_such_level', until=('failed', 'ended'))
+        self.assertEqual(self.browser.evaluate('gorlak.state'), 'failed')
         message = self.browser.evaluate(
             "(() => { const m = document.getElementById('message'); return [m.hidden, m.innerText]; })()")
         self.assertFalse(message[0])
