@@ -92,10 +92,11 @@ SurfacePtr turnPicture(SDL_Surface *picture, double degrees)
     // position by (cos, sin), each row down by (sin, -cos) backwards.
     const int sin16 = static_cast<int>(sine * 65536.0);
     const int cos16 = static_cast<int>(cosine * 65536.0);
-    const int offsetX = (picture->w - targetW) << 15;
-    const int offsetY = (picture->h - targetH) << 15;
-    const int startX = (targetHalfW << 16) - cos16 * targetHalfW;
-    const int startY = (targetHalfH << 16) - sin16 * targetHalfW;
+    // Half the size difference, in 16.16: the target is centred on the source.
+    const int offsetX = (picture->w - targetW) * 32768;
+    const int offsetY = (picture->h - targetH) * 32768;
+    const int startX = targetHalfW * 65536 - cos16 * targetHalfW;
+    const int startY = targetHalfH * 65536 - sin16 * targetHalfW;
     for (int y = 0; y < targetH; ++y) {
         const int rowsUp = targetHalfH - y;
         int sourceX = startX + sin16 * rowsUp + offsetX;
