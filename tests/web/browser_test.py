@@ -227,8 +227,9 @@ class PageTest(unittest.TestCase):
         # aims.
         key, code, key_code = KEYS['d']
         self.browser.key('keyDown', key, code, key_code)
-        self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.player[0] > 70", timeout=10)
+        ran = self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.player[0] > 70", timeout=10)
         self.browser.key('keyUp', key, code, key_code)
+        self.assertTrue(ran, 'holding d should run the player to the right')
         self.wait_frames(10)
         mowers = []
         # Up and to the right, then up and to the left.
