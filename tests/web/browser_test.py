@@ -196,7 +196,18 @@ class PageTest(unittest.TestCase):
 
     def test_holding_d_runs_the_player_across_the_view(self):
         self.open_page()
+        # With the keyboard elsewhere on the page the game hears no key and
+        # says how to give it the keyboard; a click on the game does.
+        left, top, width, height = self.canvas_rect()
+        self.browser.mouse('mousePressed', left + width / 2, top + height + 40, button='left', clicks=1)
+        self.browser.mouse('mouseReleased', left + width / 2, top + height + 40, button='left', clicks=1)
+        self.assertFalse(self.browser.evaluate("document.getElementById('focus-hint').hidden"))
+        start_x = self.probe()['player'][0]
+        self.press('d', seconds=0.5)
+        self.wait_frames(3)
+        self.assertEqual(self.probe()['player'][0], start_x)
         self.click_canvas()
+        self.assertTrue(self.browser.evaluate("document.getElementById('focus-hint').hidden"))
         self.wait_frames(10)
         before_probe = self.probe()
         _, _, before = self.canvas_pixels()
