@@ -124,7 +124,7 @@ void Sprite::setAngle(float angle)
     center = pivot + Vec2(d.x * std::cos(delta) - d.y * std::sin(delta), d.x * std::sin(delta) + d.y * std::cos(delta));
 
     // Always from the base picture, so that turning never blurs further.
-    // Pictures turn anticlockwise; our angles grow clockwise.
+    // turnedSurface turns anticlockwise; our angles grow clockwise.
     SurfacePtr turned(turnedSurface(baseImage_, 360.0 - static_cast<double>(angle) * kDegreesPerRadian));
     if (turned == nullptr) {
         return;  // out of memory: keep showing the previous picture
