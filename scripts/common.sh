@@ -1,5 +1,5 @@
-# Shared by play.sh and test.sh: installs the Debian packages the game
-# needs when they are missing, then configures and builds.
+# Shared by play.sh, test.sh and the web scripts: installs the Debian
+# packages needed when they are missing, then configures and builds.
 set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -8,9 +8,18 @@ packages=(build-essential cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev lib
           zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
           xvfb xdotool x11-utils imagemagick dpkg-dev file appstream desktop-file-utils)
 
+# The web page's build and its server; its test and benchmark also drive
+# Debian's Chromium.
+web_packages=(cmake emscripten python3)
+browser_packages=(chromium python3-websocket)
+
+# install_missing [package...]: those packages, or the game's when none are
+# named.
 install_missing() {
+    local wanted=("$@")
+    [ ${#wanted[@]} -gt 0 ] || wanted=("${packages[@]}")
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
@@ -27,5 +36,14 @@ build() {
     local dir=$1
     shift
     cmake -S "$repo" -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
+}
+
+# build_web <dir>: the web page into <dir>/page.
+build_web() {
+    local dir=$1
+    # emcc's link step runs node, which finds Debian's own modules only there.
+    export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
+    emcmake cmake -S "$repo" -B "$dir" >/dev/null
     cmake --build "$dir" -j "$(nproc)"
 }

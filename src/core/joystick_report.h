@@ -31,5 +31,7 @@ public:
 int openJoystick(JoystickSource &source, std::ostream &out);
 
 // The same with SDL's joysticks, reporting on standard output. Needs SDL
-// initialised with SDL_INIT_JOYSTICK.
+// initialised with SDL_INIT_JOYSTICK. Returns the index joystick events
+// carry. (core/sdl_joysticks.cpp on the desktop, web/web_joysticks.cpp in
+// the browser.)
 int openJoystick();

@@ -1,5 +1,6 @@
 #include "gfx/scene_render.h"
 
+#include "gfx/surface_ops.h"
 #include "gfx/video.h"
 #include "world/cell_grid.h"
 #include "world/cell_pool.h"
@@ -168,7 +169,7 @@ void drawBackground()
     }
     SDL_Rect source{static_cast<Sint16>(camera.x), static_cast<Sint16>(camera.y),
                     static_cast<Uint16>(camera.w), static_cast<Uint16>(camera.h)};
-    SDL_UpperBlit(video.background.get(), &source, video.world.get(), nullptr);
+    blitSurface(video.background.get(), &source, video.world.get(), nullptr);
 }
 
 void render(CellGrid &grid, bool featherFlag)
@@ -221,6 +222,6 @@ void render(CellGrid &grid, bool featherFlag)
     }
     // Only the window's own surface can be flipped.
     if (screen == SDL_GetVideoSurface()) {
-        SDL_Flip(screen);
+        showScreen(screen);
     }
 }

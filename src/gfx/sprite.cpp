@@ -1,10 +1,9 @@
 #include "gfx/sprite.h"
 
 #include "formats/animation_library.h"
+#include "gfx/surface_ops.h"
 #include "gfx/video.h"
 #include "platform/clock.h"
-
-#include <SDL_rotozoom.h>
 
 #include <algorithm>
 #include <cmath>
@@ -125,9 +124,8 @@ void Sprite::setAngle(float angle)
     center = pivot + Vec2(d.x * std::cos(delta) - d.y * std::sin(delta), d.x * std::sin(delta) + d.y * std::cos(delta));
 
     // Always from the base picture, so that turning never blurs further.
-    // rotozoomSurface turns anticlockwise; our angles grow clockwise.
-    SurfacePtr turned(rotozoomSurface(baseImage_, 360.0 - static_cast<double>(angle) * kDegreesPerRadian, 1.0,
-                                      SMOOTHING_ON));
+    // turnedSurface turns anticlockwise; our angles grow clockwise.
+    SurfacePtr turned(turnedSurface(baseImage_, 360.0 - static_cast<double>(angle) * kDegreesPerRadian));
     if (turned == nullptr) {
         return;  // out of memory: keep showing the previous picture
     }
@@ -227,5 +225,5 @@ void Sprite::draw(SDL_Surface *target)
     partH = std::min(partH, destH);
     SDL_Rect part = toSdlRect(partX, partY, partW, partH);
     SDL_Rect dest = toSdlRect(destX, destY, destW, destH);
-    SDL_UpperBlit(image_, &part, target, &dest);
+    blitSurface(image_, &part, target, &dest);
 }

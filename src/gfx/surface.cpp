@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "gfx/surface_ops.h"
 #include "world/picture_file.h"
 
 SurfacePtr loadPicture(const std::string &fileName)
@@ -21,6 +22,6 @@ SurfacePtr loadScreenPicture(const std::string &fileName)
     // An alpha channel stays an alpha channel; a colour key or a whole-picture
     // alpha is carried over by the plain conversion.
     const bool alphaChannel = (picture->flags & SDL_SRCALPHA) != 0 && picture->format->Amask != 0;
-    SurfacePtr converted(alphaChannel ? SDL_DisplayFormatAlpha(picture.get()) : SDL_DisplayFormat(picture.get()));
+    SurfacePtr converted(toScreenLayout(picture.get(), alphaChannel));
     return converted != nullptr ? std::move(converted) : std::move(picture);
 }

@@ -3,6 +3,7 @@
 #include "gfx/picture_cache.h"
 #include "gfx/scene_render.h"
 #include "gfx/sprite.h"
+#include "gfx/surface_ops.h"
 
 #include <cstdio>
 
@@ -28,7 +29,7 @@ bool setWindowIcon(const std::string &fileName)
 bool openVideo(int width, int height, const std::string &caption, int scale, bool fullscreen,
                const std::string &iconFile)
 {
-    pixelSize = scale;
+    pixelSize = screenPixelSize(scale);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_JOYSTICK) != 0) {
         std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
         return false;
@@ -38,17 +39,17 @@ bool openVideo(int width, int height, const std::string &caption, int scale, boo
         setWindowIcon(iconFile);
     }
     // Always 32 bits: every drawing routine writes raw 32-bit pixels.
-    video.screen = SDL_SetVideoMode(width * scale, height * scale, 32,
+    video.screen = SDL_SetVideoMode(width * pixelSize, height * pixelSize, 32,
                                     SDL_SWSURFACE | (fullscreen ? SDL_FULLSCREEN : 0));
     if (video.screen == nullptr || video.screen->format->BytesPerPixel != 4) {
-        std::fprintf(stderr, "Cannot open a %dx%d 32-bit window: %s\n", width * scale, height * scale,
+        std::fprintf(stderr, "Cannot open a %dx%d 32-bit window: %s\n", width * pixelSize, height * pixelSize,
                      SDL_GetError());
         return false;
     }
     SurfacePtr temporary(SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0x000000FF, 0x0000FF00,
                                               0x00FF0000, 0xFF000000));
     if (temporary != nullptr) {
-        video.world.reset(SDL_DisplayFormat(temporary.get()));
+        video.world.reset(toScreenLayout(temporary.get(), false));
     }
     if (video.world == nullptr) {
         std::fprintf(stderr, "Cannot create the %dx%d world surface: %s\n", width, height, SDL_GetError());

@@ -8,10 +8,9 @@ namespace {
 constexpr int kFrequency = 22050;
 constexpr int kChunkSamples = 1024;
 constexpr int kChannels = 16;
-// Channels 0 and 1 belong to the engine's loops; the rest form one group
-// that single sounds take their channels from.
+// Channels 0 and 1 belong to the engine's loops; single sounds take the
+// first free one of the rest.
 constexpr int kLoopChannels = static_cast<int>(kEngineLoops.size());
-constexpr int kEffectGroup = 1;
 
 int loopChannel(SoundEffect effect)
 {
@@ -31,7 +30,6 @@ std::unique_ptr<MixerOutput> MixerOutput::open()
     }
     Mix_AllocateChannels(kChannels);
     Mix_ReserveChannels(kLoopChannels);
-    Mix_GroupChannels(kLoopChannels, kChannels - 1, kEffectGroup);
     std::unique_ptr<MixerOutput> output(new MixerOutput());
     output->loadEffects();
     return output;
@@ -76,8 +74,11 @@ void MixerOutput::play(SoundEffect effect, float volume, float pan)
         return;
     }
     // Set up a free channel first, so the sound starts where it belongs.
-    const int channel = Mix_GroupAvailable(kEffectGroup);
-    if (channel < 0) {
+    int channel = kLoopChannels;
+    while (channel < kChannels && Mix_Playing(channel) != 0) {
+        ++channel;
+    }
+    if (channel == kChannels) {
         return;  // every channel busy: this one is not missed among them
     }
     place(channel, volume, pan);

@@ -1,6 +1,7 @@
 #include "world/cell_grid.h"
 
 #include "gfx/surface.h"
+#include "gfx/surface_ops.h"
 #include "world/blood_cell.h"
 #include "world/cell_pool.h"
 #include "world/grid_simulation.h"
@@ -68,9 +69,7 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
         std::fprintf(stderr, "%s: cannot convert level picture: %s\n", path.c_str(), SDL_GetError());
         return false;
     }
-    if (SDL_MUSTLOCK(picture)) {
-        SDL_LockSurface(picture);
-    }
+    beginPixelAccess(picture);
     std::vector<LevelPixel> row(static_cast<std::size_t>(picture->w), LevelPixel::Empty);
     const int columns = std::min(picture->w, width_);
     // Bottom row first: a zombie placed by a row drops onto ground that the
@@ -120,9 +119,7 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
             }
         }
     }
-    if (SDL_MUSTLOCK(picture)) {
-        SDL_UnlockSurface(picture);
-    }
+    endPixelAccess(picture);
     return true;
 }
 

@@ -25,7 +25,8 @@ CellPool::CellPool(std::size_t blockSize, std::size_t capacity)
     if (!kPooling) {
         return;
     }
-    storage_ = std::make_unique_for_overwrite<unsigned char[]>(blockSize_ * capacity);
+    // Left uninitialised, so that pages are touched only as blocks are first used.
+    storage_ = std::unique_ptr<unsigned char[]>(new unsigned char[blockSize_ * capacity]);
     begin_ = storage_.get();
     end_ = begin_ + blockSize_ * capacity;
     next_ = storage_.get();

@@ -1,5 +1,7 @@
 #include "world/level_picture.h"
 
+#include "gfx/surface_ops.h"
+
 LevelPixel levelPixelOf(std::uint32_t pixel)
 {
     switch (pixel & 0xFFFFFF) {
@@ -26,5 +28,5 @@ SurfacePtr convertLevelPicture(SDL_Surface *loaded)
     if (format == nullptr) {
         return SurfacePtr();
     }
-    return SurfacePtr(SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE));
+    return SurfacePtr(toLayout(loaded, format->format));
 }

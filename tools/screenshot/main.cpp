@@ -1,7 +1,9 @@
-// gorlak_screenshot CONTENT_DIR LEVEL_FILE FRAMES OUT.png: starts the game
-// without a window, loads one level, plays FRAMES frames with no input on a
-// driven clock and writes the screen as a PNG. Same level and frame
-// count, same picture.
+// gorlak_screenshot CONTENT_DIR LEVEL_FILE FRAMES OUT.png [AIM]: starts the
+// game without a window, loads one level, plays FRAMES frames with no input
+// on a driven clock and writes the screen as a PNG. With AIM the player
+// aims the lawnmower at that angle (radians, clockwise from the right) from
+// the start. Same level, frame count and aim, same picture; the web page's
+// level runs play the same frames (src/web/level_run.h).
 #include "content/png_writer.h"
 #include "core/game.h"
 #include "core/program.h"
@@ -43,11 +45,14 @@ Picture capture(SDL_Surface *screen)
 }
 
 int takeScreenshot(const std::string &contentDirectory, const std::string &level, int frames,
-                   const std::string &output)
+                   const std::string &output, const char *aim)
 {
     const ProgramOptions options = ProgramOptions::reproducible(contentDirectory, 1);
     int status = 1;
     if (startProgram(options) && runningGame()->loadLevel(level)) {
+        if (aim != nullptr) {
+            runningGame()->player.setAimAngle(std::strtof(aim, nullptr));
+        }
         for (int frame = 0; frame < frames; ++frame) {
             runOneFrame();
         }
@@ -67,15 +72,15 @@ int takeScreenshot(const std::string &contentDirectory, const std::string &level
 
 int main(int argc, char **argv)
 {
-    if (argc != 5) {
-        std::cerr << "usage: gorlak_screenshot CONTENT_DIR LEVEL_FILE FRAMES OUT.png\n";
+    if (argc != 5 && argc != 6) {
+        std::cerr << "usage: gorlak_screenshot CONTENT_DIR LEVEL_FILE FRAMES OUT.png [AIM]\n";
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     try {
         const std::string output = std::filesystem::absolute(argv[4]).string();
         return takeScreenshot(std::filesystem::absolute(argv[1]).string(), argv[2], std::max(0, std::atoi(argv[3])),
-                              output);
+                              output, argc == 6 ? argv[5] : nullptr);
     } catch (const std::exception &error) {
         std::cerr << argv[1] << ": " << error.what() << '\n';
         return 1;
