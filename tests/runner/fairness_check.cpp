@@ -1,11 +1,12 @@
-// gorlak_fairness [--tries N] [--shift F] [--need K] [--markdown] SCRIPT...:
+// gorlak_fairness [--tries N] [--shift F] [--need K] [--markdown] [--verbose] SCRIPT...:
 // plays each replay script on the shipped content as written, then N times
 // (default 10) with every input moved on its own by up to F frames earlier
 // or later (default 2; try t uses the fixed seed t + 1). A script passes when
 // it finishes its level as written and in at least K of the N moved tries
 // (default 8). Prints one line per script with the frames the written run
 // takes and the tries that finished (a Markdown table with --markdown), and
-// exits with 1 when any script fails.
+// exits with 1 when any script fails. --verbose also tells where each
+// unfinished try stopped, for mending a play-through.
 #include "support/input_jitter.h"
 #include "support/replay_harness.h"
 
