@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes through the XML scanner, the element tree, the child
 // reader and every record read from a data file, each record also written
 // back into a tree and read again.
-#include "core/level_list.h"
+#include "formats/level_list.h"
 #include "formats/animation_library.h"
 #include "formats/level_description.h"
 #include "formats/settings.h"

@@ -15,7 +15,7 @@ source "$repo/scripts/xvfb_game.sh"
 log=$(mktemp)
 pid=""
 xvfb=""
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; [ -n "$xvfb" ] && kill $xvfb 2>/dev/null; rm -f "$log"' EXIT
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; [ -n "$xvfb" ] && kill $xvfb 2>/dev/null; rm -f "$log"; [ -n "${game_data_home:-}" ] && rm -rf "$game_data_home"' EXIT
 start_display
 cd "$repo"
 start_game "$game" "$log"

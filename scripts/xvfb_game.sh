@@ -23,6 +23,10 @@ start_display() {
 start_game() {
     local game=$1 log=$2
     unset SDL_VIDEODRIVER
+    # Kept progress goes to a data folder of the run's own, never the user's
+    # (stop_display removes it).
+    game_data_home=$(mktemp -d)
+    export XDG_DATA_HOME=$game_data_home
     # A display that has only just come up can still refuse the first client
     # on a busy machine: start the game again (up to three times) if it gave up.
     for attempt in 1 2 3; do

@@ -11,6 +11,7 @@
 #include "gfx/door_sprite.h"
 #include "gfx/picture_cache.h"
 #include "gfx/scene_render.h"
+#include "gfx/screen_banner.h"
 #include "gfx/video.h"
 #include "platform/clock.h"
 #include "world/blood_particles.h"
@@ -19,10 +20,10 @@
 #include "world/grid_player_mover.h"
 #include "world/world_state.h"
 
+#include <cstdio>
+
 namespace {
 
-constexpr std::uint32_t kFrameMs = 33;
-constexpr std::uint32_t kLateFrameMs = 40;
 constexpr int kSuckerFirstRow = 128;
 constexpr int kSuckerLastRow = 167;
 
@@ -62,28 +63,34 @@ int Game::beginFrame()
 
 void Game::update()
 {
-    if (outro) {
-        updateOutro();
+    if (paused) {
+        updatePaused();
         return;
     }
     const int steps = beginFrame();
     if (steps == 0) {
         return;
     }
-    CellGrid &grid = world.grid;
-    for (int i = 0; i < steps; ++i) {
-        grid.step(static_cast<int>(player.position().y + 25.0f));
+    if (outro) {
+        updateOutro(steps);
+    } else {
+        updatePlay(steps);
     }
-    if (bloodSucker) {
-        runBloodSucker();
+    handleEvents();
+    if (!outro) {
+        aimWithMouse();
     }
+}
+
+void Game::updatePlay(int steps)
+{
+    stepWorld(steps);
     player.update();
     updateCamera();
 
-    SDL_Surface *world = video.world.get();
     drawBackground();
     if (doorSprite != nullptr) {
-        doorSprite->draw(world);
+        doorSprite->draw(video.world.get());
     }
     updateParticles();
     updateCollectables(player.centre());
@@ -92,19 +99,27 @@ void Game::update()
         reportGameEvent(GameEventKind::LevelFinished, player.centre());
     }
     drawPlayer(player, playerSprite.get());
-    updateZombies(player, grid);
+    updateZombies(player, world.grid);
     drawLawnmower(player, *lawnmower);
     updateGameMessages(messages, player.centre());
-    render(grid, featherFlag);
-
+    render(world.grid, featherFlag);
     updateInputGrab();
-    handleEvents();
-    aimWithMouse();
+}
+
+void Game::stepWorld(int steps)
+{
+    CellGrid &grid = world.grid;
+    for (int i = 0; i < steps; ++i) {
+        grid.step(static_cast<int>(player.position().y + 25.0f));
+    }
+    if (bloodSucker) {
+        runBloodSucker();
+    }
 }
 
 std::uint32_t Game::msUntilNextFrame() const
 {
-    const std::uint32_t elapsed = wallclock::now() - lastFrameTick;
+    const std::uint32_t elapsed = wallclock::now() - (paused ? pausePollTick : lastFrameTick);
     return elapsed >= kFrameMs ? 0 : kFrameMs - elapsed;
 }
 
@@ -125,9 +140,7 @@ void Game::updateCamera()
 {
     if (cameraPanning) {
         panTarget = player.centre();
-        const Vec2 d = panTarget - cameraPos;
-        cameraPos += d.normalized() * panSpeed;
-        if (d.lengthSquared() < 1.5f) {
+        if (movePan().lengthSquared() < 1.5f) {
             cameraPanning = false;
         }
         followCamera(cameraCoordinate(cameraPos.x), cameraCoordinate(cameraPos.y), true);
@@ -135,6 +148,13 @@ void Game::updateCamera()
         followCamera(cameraCoordinate(player.position().x + 2.0f), cameraCoordinate(player.position().y + 6.5f),
                      true);
     }
+}
+
+Vec2 Game::movePan()
+{
+    const Vec2 d = panTarget - cameraPos;
+    cameraPos += d.normalized() * panSpeed;
+    return d;
 }
 
 void Game::updateInputGrab()
@@ -177,34 +197,53 @@ int directionOfKey(SDLKey key)
 void Game::handleEvents()
 {
     while (SDL_PollEvent(&event)) {
-        if (input != nullptr && input->handleEvent(event)) {
+        const bool fromDevice = input != nullptr && input->handleEvent(event);
+        handleSharedEvent();
+        // The outro hears only quitting and the mouse.
+        if (!outro) {
+            handlePlayEvent(fromDevice);
+        }
+    }
+}
+
+void Game::handlePlayEvent(bool fromDevice)
+{
+    if (fromDevice) {
+        kbMouseMode = false;
+    }
+    switch (event.type) {
+    case SDL_ACTIVEEVENT:
+        if ((event.active.state & SDL_APPINPUTFOCUS) != 0 && event.active.gain == 0) {
             kbMouseMode = false;
         }
-        handleSharedEvent();
-        switch (event.type) {
-        case SDL_ACTIVEEVENT:
-            if ((event.active.state & SDL_APPINPUTFOCUS) != 0 && event.active.gain == 0) {
-                kbMouseMode = false;
-            }
-            break;
-        case SDL_KEYDOWN: {
-            const int direction = directionOfKey(event.key.keysym.sym);
-            if (direction >= 0) {
-                player.press(static_cast<Direction>(direction));
-                kbMouseMode = true;
-            }
-            break;
+        break;
+    case SDL_KEYDOWN: {
+        if (event.key.keysym.sym == SDLK_r) {
+            restartRequested = true;
         }
-        case SDL_KEYUP: {
-            const int direction = directionOfKey(event.key.keysym.sym);
-            if (direction >= 0) {
-                player.release(static_cast<Direction>(direction));
-            }
-            break;
+        // Presses wait for play to resume; releases count at once, so that
+        // no key stays held.
+        const int direction = directionOfKey(event.key.keysym.sym);
+        if (direction >= 0 && !paused) {
+            player.press(static_cast<Direction>(direction));
+            kbMouseMode = true;
         }
-        default:
-            break;
+        break;
+    }
+    case SDL_JOYBUTTONDOWN:
+        if (event.jbutton.button == kRestartButton) {
+            restartRequested = true;
         }
+        break;
+    case SDL_KEYUP: {
+        const int direction = directionOfKey(event.key.keysym.sym);
+        if (direction >= 0) {
+            player.release(static_cast<Direction>(direction));
+        }
+        break;
+    }
+    default:
+        break;
     }
 }
 
@@ -214,6 +253,23 @@ void Game::handleSharedEvent()
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_ESCAPE) {
             running = false;
+        } else if (event.key.keysym.sym == SDLK_p) {
+            setPaused(!paused);
+        } else if (event.key.keysym.sym == SDLK_F11) {
+            toggleFullScreen();
+            if (paused) {
+                drawPausedView();
+            }
+        }
+        break;
+    case SDL_JOYBUTTONDOWN:
+        if (event.jbutton.button == kPauseButton) {
+            setPaused(!paused);
+        }
+        break;
+    case SDL_VIDEOEXPOSE:
+        if (paused) {
+            drawPausedView();
         }
         break;
     case SDL_MOUSEMOTION:
@@ -235,6 +291,48 @@ void Game::handleSharedEvent()
     default:
         break;
     }
+}
+
+void Game::setPaused(bool pause)
+{
+    if (pause == paused) {
+        return;
+    }
+    paused = pause;
+    const std::uint32_t now = wallclock::now();
+    if (pause) {
+        gameclock::hold();
+        pausedAt = now;
+        pausePollTick = now;
+        drawPausedView();
+    } else {
+        gameclock::resume();
+        lastFrameTick += now - pausedAt;
+    }
+}
+
+void Game::updatePaused()
+{
+    const std::uint32_t now = wallclock::now();
+    if (now - pausePollTick < kFrameMs) {
+        return;
+    }
+    pausePollTick = now;
+    handleEvents();
+}
+
+void Game::drawPausedView()
+{
+    if (video.pausedImage == nullptr) {
+        video.pausedImage = loadPicture(kPausedPictureFile);
+        if (video.pausedImage == nullptr && !pausedPictureWarned) {
+            pausedPictureWarned = true;
+            std::fprintf(stderr, "%s: cannot load picture, pausing without it: %s\n", kPausedPictureFile,
+                         SDL_GetError());
+        }
+    }
+    render(world.grid, featherFlag);
+    drawScreenBanner(video.screen, video.pausedImage.get(), pixelSize);
 }
 
 void Game::aimWithMouse()

@@ -20,6 +20,15 @@ class InputManager;
 
 inline constexpr const char *kPlayerPictureFile = "data/gfx/player_avatar.png";
 
+// Joystick buttons for the extras: the back button restarts the level and
+// the start button pauses (their numbers on the usual Linux game pads).
+inline constexpr int kRestartButton = 6;
+inline constexpr int kPauseButton = 7;
+
+// A frame is due every 33 ms; one later than 40 ms runs a single grid step.
+inline constexpr std::uint32_t kFrameMs = 33;
+inline constexpr std::uint32_t kLateFrameMs = 40;
+
 class Game {
 public:
     Game();
@@ -38,6 +47,10 @@ public:
     bool loadLevel(const std::string &fileName);
     // Puts the game state back to its start-of-level values.
     void reset();
+    // Pausing holds the game clock, draws the "PAUSED" banner over the
+    // frozen view and runs no frame of play until resumed; frame pacing
+    // goes on from where it stood.
+    void setPaused(bool pause);
 
     void setInput(InputManager *manager) { input = manager; }
     Player &getPlayer() { return player; }
@@ -65,19 +78,40 @@ public:
     bool outro = false;
     std::vector<std::unique_ptr<GameMessage>> messages;
 
+    // Beyond the design's frame: r (or the restart button) asks the session
+    // to load the level again; p (or the pause button) pauses; F11 switches
+    // between window and full screen.
+    bool restartRequested = false;
+    bool paused = false;
+
 private:
     // Frame pacing: false when too early; otherwise the number of grid steps.
     int beginFrame();
-    void updateOutro();
-    void handleOutroEvents();
-    // Escape, the window's close request and the mouse, in play and outro.
-    void handleSharedEvent();
+    // What differs between the two modes: play and the outro's scene.
+    void updatePlay(int steps);
+    void updateOutro(int steps);
+    // The grid's steps and the blood sucker, in both modes.
+    void stepWorld(int steps);
     void runBloodSucker();
+    // Moves cameraPos one step of panSpeed towards panTarget; returns the
+    // distance before the move.
+    Vec2 movePan();
     void updateCamera();
     void updateInputGrab();
+    // The event queue, in both modes: Escape, the window's close request
+    // and the mouse always; keys, focus and devices only in play.
     void handleEvents();
+    void handleSharedEvent();
+    void handlePlayEvent(bool fromDevice);
     void aimWithMouse();
+    // While paused: the event queue once a frame interval, nothing else.
+    void updatePaused();
+    // The last frame again with the banner over it.
+    void drawPausedView();
 
+    std::uint32_t pausedAt = 0;       // wall time of the pause
+    std::uint32_t pausePollTick = 0;  // wall time the queue was last read
+    bool pausedPictureWarned = false;
     std::unique_ptr<PlayerMover> mover;
     std::unique_ptr<Sprite> playerSprite;
 };

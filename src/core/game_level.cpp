@@ -87,6 +87,9 @@ bool Game::loadLevel(const std::string &fileName)
 
 void Game::reset()
 {
+    // A level (re)started while paused starts in play.
+    setPaused(false);
+    restartRequested = false;
     fpsTick = wallclock::now();
     running = true;
     leftButtonHeld = false;

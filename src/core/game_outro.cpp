@@ -1,14 +1,13 @@
 // The outro: a scripted closing scene instead of play. The world keeps
 // running; a burst of blood is released once, then the camera pans up
-// through the level until the player quits.
+// through the level until the player quits. The frame's pacing, the grid
+// steps, the pan's move and the events are play's own (game.cpp).
 #include "core/follow_camera.h"
 #include "core/game.h"
 #include "core/game_messages.h"
-#include "core/input_manager.h"
 #include "gfx/scene_render.h"
 #include "platform/clock.h"
 #include "world/blood_particles.h"
-#include "world/cell_grid.h"
 #include "world/game_events.h"
 #include "world/random.h"
 #include "world/world_state.h"
@@ -34,12 +33,8 @@ void burstParticle(Vec2 &base, bool dry)
 
 }  // namespace
 
-void Game::updateOutro()
+void Game::updateOutro(int steps)
 {
-    const int steps = beginFrame();
-    if (steps == 0) {
-        return;
-    }
     const std::uint32_t sinceStart = gameclock::now() - outroStart;
     if (!outroBurstDone && sinceStart > kBurstTime) {
         outroBurstDone = true;
@@ -55,18 +50,11 @@ void Game::updateOutro()
             burstParticle(base, true);
         }
     }
-    CellGrid &grid = world.grid;
-    for (int i = 0; i < steps; ++i) {
-        grid.step(static_cast<int>(player.position().y + 25.0f));
-    }
-    if (bloodSucker) {
-        runBloodSucker();
-    }
+    stepWorld(steps);
 
     if (cameraPanning) {
         // No stop test: once there, the direction is zero and the camera rests.
-        const Vec2 d = panTarget - cameraPos;
-        cameraPos += d.normalized() * panSpeed;
+        movePan();
         followCamera(cameraCoordinate(cameraPos.x), cameraCoordinate(cameraPos.y), false);
     } else {
         cameraPos = kHoldPoint;
@@ -85,18 +73,5 @@ void Game::updateOutro()
     for (const auto &message : messages) {
         updateGameMessage(*message, message->position);
     }
-    render(grid, featherFlag);
-    handleOutroEvents();
-}
-
-void Game::handleOutroEvents()
-{
-    // The outro takes only Escape, the window's close request and the mouse;
-    // the input grab is left as it is.
-    while (SDL_PollEvent(&event)) {
-        if (input != nullptr) {
-            input->handleEvent(event);
-        }
-        handleSharedEvent();
-    }
+    render(world.grid, featherFlag);
 }

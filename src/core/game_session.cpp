@@ -19,9 +19,30 @@ bool GameSession::loadLevels(const std::string &fileName)
     return true;
 }
 
+void GameSession::keepProgress(const std::filesystem::path &file)
+{
+    progress_ = std::make_unique<ProgressFile>(file);
+    progress_->restore(levelList);
+}
+
 void GameSession::addJoystick(int index)
 {
     input.addDevice(index, std::make_unique<JoystickDevice>(&game.player));
+}
+
+bool GameSession::start()
+{
+    if (progress_ == nullptr) {
+        return startAt(1);
+    }
+    if (!startAt(firstUnfinishedPosition(levelList))) {
+        return false;
+    }
+    // Kept progress that leads to the outro is spent.
+    if (game.outro) {
+        progress_->clear();
+    }
+    return true;
 }
 
 bool GameSession::loadNextLevel()
@@ -36,13 +57,47 @@ bool GameSession::startAt(int position)
     return loadNextLevel();
 }
 
+bool GameSession::restartLevel()
+{
+    game.restartRequested = false;
+    return game.loadLevel(levelList.fileNameAt(levelList.current));
+}
+
 bool GameSession::runFrame()
 {
     game.update();
     // A quit in the frame that entered the door ends the program: loading
     // the next level would set the game running again.
-    if (game.levelFinished && game.running) {
-        return loadNextLevel();
+    if (!game.running) {
+        return true;
+    }
+    if (game.levelFinished) {
+        return finishLevel();
+    }
+    if (game.restartRequested) {
+        return restartLevel();
     }
     return true;
+}
+
+bool GameSession::finishLevel()
+{
+    const int finished = levelList.current;
+    if (!loadNextLevel()) {
+        return false;
+    }
+    keepOrClearProgress(levelList.current <= finished);
+    return true;
+}
+
+void GameSession::keepOrClearProgress(bool wrapped)
+{
+    if (progress_ == nullptr) {
+        return;
+    }
+    if (wrapped || game.outro) {
+        progress_->clear();
+    } else {
+        progress_->save(levelList);
+    }
 }

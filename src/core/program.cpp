@@ -5,15 +5,24 @@
 #include "core/joystick_report.h"
 #include "core/program_state.h"
 #include "core/startup.h"
+#include "platform/clock.h"
+#include "progress/progress_file.h"
+#include "world/random.h"
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <memory>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 // Everything one run of the program owns between start and stop.
 struct ProgramRun {
+    ProgramOptions options;
+    fs::path savedDirectory;  // to go back to; empty when unchanged
     bool sdlStarted = false;
     std::unique_ptr<GameSession> session;
     ProgramState state = ProgramState::Failed;
@@ -22,31 +31,74 @@ struct ProgramRun {
 ProgramRun run;
 LoopHook loopHook = nullptr;
 
-bool startSession()
+bool enterContent(const ProgramOptions &options)
 {
-    if (!enterContentDirectory()) {
+    if (options.contentDirectory.empty()) {
+        return enterContentDirectory();
+    }
+    std::error_code error;
+    run.savedDirectory = fs::current_path(error);
+    return enterContentDirectory({options.contentDirectory});
+}
+
+bool startSession(const ProgramOptions &options)
+{
+    if (!enterContent(options)) {
         return false;
     }
+    if (options.drivenClock) {
+        wallclock::drive(kDrivenClockStart);
+    }
     run.sdlStarted = true;
-    if (!startUp()) {
+    Settings settings;
+    if (!startUp(settings)) {
         return false;
+    }
+    if (options.seed.has_value()) {
+        seedRandom(*options.seed);
     }
     run.session = std::make_unique<GameSession>();
     if (!run.session->loadLevels()) {
         return false;
     }
-    const int joystickIndex = openJoystick();
-    if (joystickIndex >= 0) {
-        run.session->addJoystick(joystickIndex);
+    if (options.openJoystick) {
+        const int joystickIndex = openJoystick();
+        if (joystickIndex >= 0) {
+            run.session->addJoystick(joystickIndex);
+        }
     }
-    return run.session->loadNextLevel();
+    if (settings.SaveProgress && options.keepProgress) {
+        const fs::path progress = progressFilePath();
+        if (progress.empty()) {
+            std::fprintf(stderr, "No data folder (XDG_DATA_HOME or HOME) to keep the progress in\n");
+        } else {
+            run.session->keepProgress(progress);
+        }
+    }
+    if (options.startPosition == ProgramOptions::kGameStart) {
+        return run.session->start();
+    }
+    return options.startPosition == 0 || run.session->startAt(options.startPosition);
 }
 
 }  // namespace
 
-bool startProgram()
+ProgramOptions ProgramOptions::reproducible(const fs::path &contentDirectory, unsigned int seed)
 {
-    run.state = startSession() ? ProgramState::Running : ProgramState::Failed;
+    ProgramOptions options;
+    options.contentDirectory = contentDirectory;
+    options.drivenClock = true;
+    options.seed = seed;
+    options.startPosition = 0;
+    options.openJoystick = false;
+    options.keepProgress = false;
+    return options;
+}
+
+bool startProgram(const ProgramOptions &options)
+{
+    run.options = options;
+    run.state = startSession(options) ? ProgramState::Running : ProgramState::Failed;
     return run.state == ProgramState::Running;
 }
 
@@ -54,6 +106,9 @@ ProgramState runOneFrame()
 {
     if (run.state != ProgramState::Running) {
         return run.state;
+    }
+    if (run.options.drivenClock) {
+        wallclock::advance(kFrameMs);
     }
     if (!run.session->runFrame()) {
         run.state = ProgramState::Failed;
@@ -65,7 +120,10 @@ ProgramState runOneFrame()
 
 std::uint32_t msUntilNextFrame()
 {
-    return run.session != nullptr ? run.session->game.msUntilNextFrame() : 0;
+    if (run.session == nullptr || run.options.drivenClock) {
+        return 0;
+    }
+    return run.session->game.msUntilNextFrame();
 }
 
 int stopProgram()
@@ -76,8 +134,20 @@ int stopProgram()
         resetProgramState();
         SDL_Quit();
     }
+    if (run.options.drivenClock) {
+        wallclock::release();
+    }
+    if (!run.savedDirectory.empty()) {
+        std::error_code error;
+        fs::current_path(run.savedDirectory, error);
+    }
     run = ProgramRun();
     return status;
+}
+
+GameSession *runningSession()
+{
+    return run.session.get();
 }
 
 Game *runningGame()
@@ -90,9 +160,9 @@ void setLoopHook(LoopHook hook)
     loopHook = hook;
 }
 
-int runProgram()
+int runProgram(const ProgramOptions &options)
 {
-    if (startProgram()) {
+    if (startProgram(options)) {
         while (runOneFrame() == ProgramState::Running) {
             // Sleep until the next frame is due instead of spinning on the clock.
             SDL_Delay(msUntilNextFrame());

@@ -41,9 +41,9 @@ bool initVideo(int width, int height, const std::string &caption, int scale, boo
            loadSharedPicture(video.lawnmowerImage, "data/gfx/lawnmower.png");
 }
 
-bool startUp()
+bool startUp(Settings &settings)
 {
-    const Settings settings = loadSettings();
+    settings = loadSettings();
     const int width = settings.Width;
     const int height = settings.Height;
     const int scale = settings.PixelSize;

@@ -2,6 +2,8 @@
 // the pictures every level shares.
 #pragma once
 
+#include "formats/settings.h"
+
 #include <string>
 
 inline constexpr const char *kWindowCaption = "Gorlak Zombies - Release 1";
@@ -11,6 +13,7 @@ inline constexpr const char *kWindowCaption = "Gorlak Zombies - Release 1";
 // opened or a picture cannot be loaded.
 bool initVideo(int width, int height, const std::string &caption, int pixelSize, bool fullscreen);
 
-// Steps 1 to 5 of start-up. False when the game cannot run; the reason has
-// been written to standard error.
-bool startUp();
+// Steps 1 to 5 of start-up, with the settings read in step 1 left in
+// `settings`. False when the game cannot run; the reason has been written to
+// standard error.
+bool startUp(Settings &settings);

@@ -25,6 +25,7 @@ void Settings::serialize(XmlReader &reader)
     XML_ELEMENT(reader, Width, "Width");
     XML_ELEMENT(reader, Height, "Height");
     XML_ELEMENT(reader, PixelSize, "PixelSize");
+    XML_ELEMENT(reader, SaveProgress, "SaveProgress");
 }
 
 void limitSettings(Settings &settings, const std::string &fileName)

@@ -1,5 +1,7 @@
-// Settings: the display settings read from "settings.xml" at start-up:
-// full screen or not, the visible part of the world and the pixel scale.
+// Settings: read from "settings.xml" at start-up: full screen or not, the
+// visible part of the world and the pixel scale, and the extras a settings
+// file switches on (kept progress). An element that is absent keeps its
+// default, which is the game without the extra.
 #pragma once
 
 #include <cstdint>
@@ -14,10 +16,14 @@ struct Settings {
     std::int32_t Height = 192;
     // Screen pixels per world pixel along each axis.
     std::int32_t PixelSize = 4;
+    // Keeps the finished levels in the player's data folder, so that the
+    // next start begins at the first level not finished.
+    bool SaveProgress = false;
 
     bool operator==(const Settings &) const = default;
 
-    // Elements "Fullscreen", "Width", "Height", "PixelSize", in that order.
+    // Elements "Fullscreen", "Width", "Height", "PixelSize", then
+    // "SaveProgress", in that order.
     void serialize(XmlReader &reader);
 };
 

@@ -59,11 +59,37 @@ bool openVideo(int width, int height, const std::string &caption, int scale, boo
     return true;
 }
 
+bool toggleFullScreen()
+{
+    SDL_Surface *screen = video.screen;
+    if (screen == nullptr) {
+        return false;
+    }
+    if (SDL_WM_ToggleFullScreen(screen) != 0) {
+        return true;
+    }
+    // Where the window system cannot switch in place, a new mode is set; the
+    // old screen surface may be gone after that, so its size is kept here.
+    const int width = screen->w;
+    const int height = screen->h;
+    const Uint32 fullscreen = (screen->flags & SDL_FULLSCREEN) ^ SDL_FULLSCREEN;
+    SDL_Surface *switched = SDL_SetVideoMode(width, height, 32, SDL_SWSURFACE | fullscreen);
+    if (switched == nullptr || switched->format->BytesPerPixel != 4) {
+        std::fprintf(stderr, "Cannot switch to %s: %s\n", fullscreen != 0 ? "full screen" : "a window",
+                     SDL_GetError());
+        video.screen = SDL_SetVideoMode(width, height, 32, SDL_SWSURFACE | (fullscreen ^ SDL_FULLSCREEN));
+        return false;
+    }
+    video.screen = switched;
+    return true;
+}
+
 void resetVideo()
 {
     doorSprite.reset();
     clearPictureCache();
     video.doorImage.reset();
+    video.pausedImage.reset();
     video.background.reset();
     video.collectableImage.reset();
     video.lawnmowerImage.reset();

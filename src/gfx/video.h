@@ -21,6 +21,7 @@ struct Video {
     SurfacePtr collectableImage;
     SurfacePtr lawnmowerImage;
     SurfacePtr doorImage;
+    SurfacePtr pausedImage;  // loaded the first time the game pauses
 };
 
 extern Video video;
@@ -33,6 +34,9 @@ extern int pixelSize;
 extern std::uint32_t groundColor;
 // The exit door: one sprite made at start-up and kept for the whole run.
 extern std::unique_ptr<Sprite> doorSprite;
+
+// The banner over a paused game, relative to the content directory.
+inline constexpr const char *kPausedPictureFile = "data/gfx/paused.png";
 
 // The game window's icon, relative to the content directory.
 inline constexpr const char *kWindowIconFile = "data/gfx/icon.png";
@@ -48,6 +52,11 @@ bool openVideo(int width, int height, const std::string &caption, int pixelSize,
 // unreadable file is not worth stopping for: false, with one line on
 // standard error naming it, and the window goes without an icon.
 bool setWindowIcon(const std::string &fileName);
+
+// Switches the window between full screen and a window, keeping its size
+// and its 32 bits. False, with one line on standard error, when neither
+// the window system nor a new video mode can switch it; the window stays.
+bool toggleFullScreen();
 
 // Drops the door sprite, frees every surface and shared picture, and puts
 // the camera, the pixel size, the ground colour and the renderer's row

@@ -71,6 +71,11 @@ bool isHeld()
     return held;
 }
 
+std::uint32_t timeHeld()
+{
+    return held ? heldTotal + (wallclock::now() - heldSince) : heldTotal;
+}
+
 void reset()
 {
     held = false;

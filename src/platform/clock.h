@@ -33,6 +33,8 @@ void hold();
 // Lets it go on from where it stood.
 void resume();
 bool isHeld();
+// All the wall time the clock has been held since its last reset.
+std::uint32_t timeHeld();
 // Running again, with nothing held (for tests and a fresh start).
 void reset();
 

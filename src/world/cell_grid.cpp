@@ -4,6 +4,7 @@
 #include "world/blood_cell.h"
 #include "world/cell_pool.h"
 #include "world/grid_simulation.h"
+#include "world/level_picture.h"
 #include "world/picture_file.h"
 #include "world/random.h"
 #include "world/solid_cell.h"
@@ -18,29 +19,6 @@
 #include <memory>
 
 namespace {
-
-// Level picture colours, as 0xRRGGBB.
-constexpr std::uint32_t kGroundColor = 0xFFFFFF;
-constexpr std::uint32_t kBloodColor = 0xFF0000;
-constexpr std::uint32_t kZombieColor = 0x00FF00;
-constexpr std::uint32_t kCollectableColor = 0x00FFFF;
-constexpr std::uint32_t kStartColor = 0x0000FF;
-constexpr std::uint32_t kDoorColor = 0xFF00FF;
-
-// What one picture pixel puts into the grid.
-enum class PictureCell : char { None, Ground, Blood, Zombie, Collectable };
-
-// The picture in a fixed 32-bit 0x00RRGGBB layout, whatever the file held and
-// whether or not a window is open. Converting drops the picture's own alpha
-// and colour key, so every pixel keeps its stored colour.
-SurfacePtr convertPicture(SDL_Surface *loaded)
-{
-    const SurfacePtr format(SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));
-    if (format == nullptr) {
-        return SurfacePtr();
-    }
-    return SurfacePtr(SDL_ConvertSurface(loaded, format->format, SDL_SWSURFACE));
-}
 
 // How many columns ahead a sweep fetches cells into the cache.
 constexpr int kPrefetchDistance = 8;
@@ -83,7 +61,7 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
         std::fprintf(stderr, "%s: cannot load level picture: %s\n", path.c_str(), SDL_GetError());
         return false;
     }
-    const SurfacePtr converted = convertPicture(loaded.get());
+    const SurfacePtr converted = convertLevelPicture(loaded.get());
     loaded.reset();
     SDL_Surface *picture = converted.get();
     if (picture == nullptr) {
@@ -93,7 +71,7 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
     if (SDL_MUSTLOCK(picture)) {
         SDL_LockSurface(picture);
     }
-    std::vector<PictureCell> row(static_cast<std::size_t>(picture->w), PictureCell::None);
+    std::vector<LevelPixel> row(static_cast<std::size_t>(picture->w), LevelPixel::Empty);
     const int columns = std::min(picture->w, width_);
     // Bottom row first: a zombie placed by a row drops onto ground that the
     // rows below have already built.
@@ -103,50 +81,32 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
         // The start and door markers act at once, so they work anywhere in
         // the picture; the other colours only inside the grid.
         for (int x = 0; x < picture->w; ++x) {
-            PictureCell cell = PictureCell::None;
-            switch (pixels[x] & 0xFFFFFF) {
-            case kGroundColor:
-                cell = PictureCell::Ground;
-                break;
-            case kBloodColor:
-                cell = PictureCell::Blood;
-                break;
-            case kZombieColor:
-                cell = PictureCell::Zombie;
-                break;
-            case kCollectableColor:
-                cell = PictureCell::Collectable;
-                break;
-            case kStartColor:
+            const LevelPixel pixel = levelPixelOf(pixels[x]);
+            if (pixel == LevelPixel::Start) {
                 world.playerStart = IntPoint{x, y - 13};
-                break;
-            case kDoorColor:
+            } else if (pixel == LevelPixel::Door) {
                 world.doorRect.x = x;
                 world.doorRect.y = y;
-                break;
-            default:
-                break;
             }
-            row[static_cast<std::size_t>(x)] = cell;
+            row[static_cast<std::size_t>(x)] = pixel;
         }
         if (y >= height_) {
             continue;
         }
         for (int x = 0; x < columns; ++x) {
             switch (row[static_cast<std::size_t>(x)]) {
-            case PictureCell::Ground:
+            case LevelPixel::Ground:
                 slot(x, y) = std::make_unique<SolidCell>();
                 break;
-            case PictureCell::Blood:
+            case LevelPixel::Blood:
                 slot(x, y) = std::make_unique<BloodCell>(this, x, y);
                 break;
-            case PictureCell::Collectable:
+            case LevelPixel::Collectable:
                 if (listener != nullptr) {
                     listener->collectable(x, y);
                 }
                 break;
-            case PictureCell::Zombie:
-            case PictureCell::None:
+            default:
                 break;
             }
         }
@@ -154,7 +114,7 @@ bool CellGrid::buildFromImage(const std::string &path, LevelPictureListener *lis
         // so it is made once the whole row stands, in the scan's order.
         if (listener != nullptr) {
             for (int x = 0; x < columns; ++x) {
-                if (row[static_cast<std::size_t>(x)] == PictureCell::Zombie) {
+                if (row[static_cast<std::size_t>(x)] == LevelPixel::Zombie) {
                     listener->zombieSpawn(*this, x, y);
                 }
             }

@@ -2,8 +2,7 @@
 #include "core/game_session.h"
 #include "core/input_manager.h"
 #include "core/joystick_device.h"
-#include "core/program_state.h"
-#include "core/startup.h"
+#include "core/program.h"
 #include "gfx/door_sprite.h"
 #include "gfx/scene_render.h"
 #include "gfx/video.h"
@@ -128,34 +127,33 @@ TEST_F(Game_, keys_mouse_joystick_and_window_events)
     EXPECT_TRUE(game->player.keyHeld(Direction::Left));
     game->setInput(nullptr);
 
-    pushKey(SDLK_ESCAPE, true);
-    runFrame();
-    EXPECT_FALSE(game->running);
-    game->running = true;
+    // Escape and the window's close request each end the program.
     SDL_Event quit{};
     quit.type = SDL_QUIT;
-    pushEvent(quit);
-    runFrame();
-    EXPECT_FALSE(game->running);
+    for (const SDL_Event &event : {keyEvent(SDLK_ESCAPE, true), quit}) {
+        pushEvent(event);
+        EXPECT_EQ(runOneFrame(), ProgramState::Quit);
+        EXPECT_FALSE(game->running);
+        stopProgram();
+        SetUp();
+        ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
+    }
 }
 
 TEST_F(Game_, a_quit_in_the_frame_that_enters_the_door_ends_the_program)
 {
-    game.reset();
-    GameSession session;
-    ASSERT_TRUE(session.loadLevels("data/levels.xml"));
-    ASSERT_TRUE(session.loadNextLevel());
+    GameSession &session = *runningSession();
+    ASSERT_TRUE(session.startAt(1));
     world.collectables.clear();
     // Centre the player in the door, then quit in the same frame.
-    session.game.player.setPosition(Vec2(world.doorRect.x + 4.0f, world.doorRect.y + 6.0f));
+    game->player.setPosition(Vec2(world.doorRect.x + 4.0f, world.doorRect.y + 6.0f));
     pushKey(SDLK_ESCAPE, true);
-    wallclock::advance(33);
     const EventRecorder events;
-    EXPECT_TRUE(session.runFrame());
-    EXPECT_TRUE(session.game.levelFinished);
+    EXPECT_EQ(runOneFrame(), ProgramState::Quit);
+    EXPECT_TRUE(game->levelFinished);
     EXPECT_EQ(events.count(GameEventKind::DoorOpened), 1);
     EXPECT_EQ(events.count(GameEventKind::LevelFinished), 1);
-    EXPECT_FALSE(session.running());
+    EXPECT_EQ(session.levelList.current, 1);
 }
 
 // The grid is emptied so that the burst's particles fly free in their
@@ -274,11 +272,8 @@ TEST_F(Game_, a_second_start_up_in_one_process_draws_with_its_own_pictures)
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
     ASSERT_EQ(world.collectables.size(), 1u);
     runFrame();
-    game.reset();
-    resetProgramState();
-    SDL_Quit();
-    ASSERT_TRUE(startUp());
-    game = std::make_unique<Game>();
+    stopProgram();
+    SetUp();
     ASSERT_TRUE(game->loadLevel("data/levels/plain.xml"));
     ASSERT_EQ(world.collectables.size(), 1u);
     runFrame();

@@ -27,6 +27,7 @@ added=0
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "${game_data_home:-}" ] && rm -rf "$game_data_home"
     [ "$added" -eq 1 ] && DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq gorlak-zombies >/dev/null
     rm -f "$before" "$log"
 }

@@ -3,7 +3,9 @@
 # directory, as play.sh does from the repository root; holds "d", presses
 # "w", moves and clicks the mouse, takes a screenshot and checks that it
 # shows a level (many colours, and the level's ground colour when given),
-# then sends Escape and expects exit status 0 within two seconds.
+# pauses with "p" (two screenshots a moment apart must be the same),
+# resumes, restarts the level with "r", then sends Escape and expects exit
+# status 0 within two seconds.
 #   window_test.sh <game> <content directory> <screenshot> [ground colour RRGGBB]
 set -u
 game=$1
@@ -20,6 +22,7 @@ xvfb=""
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    [ -n "${game_data_home:-}" ] && rm -rf "$game_data_home"
     rm -f "$log"
 }
 trap cleanup EXIT
@@ -47,6 +50,22 @@ if [ -n "$ground" ]; then
     convert "$shot" -format %c histogram:info:- | grep -qi "#$ground" ||
         { echo "the ground colour #$ground is not on the screen"; exit 1; }
 fi
+
+# Paused, nothing moves; resumed and restarted, the game plays on.
+xdotool key p
+sleep 0.3
+import -window root "$shot.paused1.png" || { echo "screenshot failed"; exit 1; }
+sleep 0.5
+import -window root "$shot.paused2.png" || { echo "screenshot failed"; exit 1; }
+difference=$(compare -metric AE "$shot.paused1.png" "$shot.paused2.png" null: 2>&1 || true)
+rm -f "$shot.paused1.png" "$shot.paused2.png"
+echo "pixels changed while paused: $difference"
+[ "$difference" = 0 ] || { echo "the view moved while paused"; exit 1; }
+xdotool key p
+sleep 0.2
+xdotool key r
+sleep 0.3
+kill -0 "$pid" 2>/dev/null || { echo "the game stopped after resuming and restarting"; cat "$log"; exit 1; }
 
 escape_time=$(date +%s%N)
 xdotool key Escape

@@ -21,6 +21,7 @@ TEST(Clocks, the_game_clock_stands_while_held_and_goes_on_from_there)
     wallclock::advance(500);
     gameclock::resume();
     EXPECT_EQ(gameclock::now(), 1033u);
+    EXPECT_EQ(gameclock::timeHeld(), 10500u);
     EXPECT_FALSE(gameclock::isHeld());
     gameclock::reset();
     EXPECT_EQ(gameclock::now(), wallclock::now());

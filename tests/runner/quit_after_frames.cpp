@@ -1,11 +1,10 @@
 // The game's own program loop, quit by the test after a number of frames.
 // The game has no options and the dummy video driver takes no outside
-// input, so this program links the same library as the game, drives the
-// clock by one frame per loop pass (no waiting) and pushes an SDL_QUIT
+// input, so this program links the same library as the game, runs it on a
+// driven clock (one frame per loop pass, no waiting) and pushes an SDL_QUIT
 // after the given number of frames (default 30): the game then leaves
 // through its normal quit path and returns its normal exit status.
 #include "core/program.h"
-#include "platform/clock.h"
 
 #include <SDL.h>
 
@@ -18,7 +17,6 @@ int framesLeft = 30;
 
 void quitAfterFrames(Game &)
 {
-    wallclock::advance(33);
     if (--framesLeft == 0) {
         SDL_Event quit{};
         quit.type = SDL_QUIT;
@@ -33,7 +31,8 @@ int main(int argc, char **argv)
     if (argc > 1) {
         framesLeft = std::max(1, std::atoi(argv[1]));
     }
-    wallclock::drive(100000);
     setLoopHook(quitAfterFrames);
-    return runProgram();
+    ProgramOptions options;
+    options.drivenClock = true;
+    return runProgram(options);
 }

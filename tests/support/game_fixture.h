@@ -1,6 +1,6 @@
-// A started game on the small test content: start-up under the dummy video
-// driver, a driven clock and seeded randomness; everything program-wide is
-// put back afterwards.
+// The program started on the small test content under the dummy video
+// driver, on a driven clock with seeded randomness and no level loaded;
+// stopping it puts everything program-wide back.
 #pragma once
 
 #include "core/game.h"
@@ -8,18 +8,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
 
 class GameFixture : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Runs exactly one frame: moves the clock on by 33 ms first.
+    // One pass of the program's loop: the clock moves on one frame, the
+    // frame runs and a finished level makes way for the next.
     void runFrame();
     static void pushKey(SDLKey key, bool down) { pushEvent(keyEvent(key, down)); }
 
-    std::unique_ptr<Game> game;
-    std::filesystem::path savedDirectory;
+    Game *game = nullptr;  // the running program's
 };

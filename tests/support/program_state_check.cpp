@@ -5,6 +5,7 @@
 // camera, loaded pictures, an open window, another working directory),
 // then puts everything back so that one leak does not spoil the rest.
 #include "core/collectables.h"
+#include "core/program.h"
 #include "core/program_state.h"
 #include "formats/animation_library.h"
 #include "gfx/door_sprite.h"
@@ -67,8 +68,9 @@ class ProgramStateCheck : public testing::EmptyTestEventListener {
                 left.push_back(what);
             }
         };
+        check(runningGame() == nullptr, "a running program");
         check(!wallclock::isDriven(), "the wall clock driven");
-        check(!gameclock::isHeld() && gameclock::now() == wallclock::now(), "the game clock held");
+        check(!gameclock::isHeld() && gameclock::timeHeld() == 0, "the game clock held");
         check(gridIsEmpty(), "cells in the world grid");
         check(gridSimulationAtRest(), "the grid's step counters");
         check(world.zombies.empty(), "zombies");
@@ -94,6 +96,9 @@ class ProgramStateCheck : public testing::EmptyTestEventListener {
             list += (list.empty() ? "" : ", ") + what;
         }
         ADD_FAILURE() << "the test left behind: " << list;
+        if (runningGame() != nullptr) {
+            stopProgram();
+        }
         resetProgramState();
         SDL_Quit();
         wallclock::release();

@@ -1,11 +1,8 @@
 #include "replay_harness.h"
 
 #include "core/collectables.h"
-#include "core/program_state.h"
-#include "core/startup.h"
+#include "core/program.h"
 #include "world/cell_grid.h"
-#include "platform/clock.h"
-#include "world/random.h"
 #include "world/world_state.h"
 
 #include <algorithm>
@@ -15,15 +12,14 @@
 
 namespace {
 
-constexpr std::uint32_t kFrameMs = 33;
-
 // One "frame N ..." command; false when its words make no event.
 bool parseEvent(std::istringstream &words, SDL_Event &event)
 {
     static const std::map<std::string, SDLKey> keys = {
         {"w", SDLK_w},         {"a", SDLK_a},           {"s", SDLK_s},         {"d", SDLK_d},
         {"escape", SDLK_ESCAPE}, {"space", SDLK_SPACE}, {"up", SDLK_UP},       {"down", SDLK_DOWN},
-        {"left", SDLK_LEFT},   {"right", SDLK_RIGHT},   {"return", SDLK_RETURN},
+        {"left", SDLK_LEFT},   {"right", SDLK_RIGHT},   {"return", SDLK_RETURN}, {"r", SDLK_r},
+        {"p", SDLK_p},         {"f11", SDLK_F11},
     };
     std::string command;
     std::string word;
@@ -179,32 +175,22 @@ void pushEvent(SDL_Event event)
 
 ReplayHarness::ReplayHarness(const std::filesystem::path &contentDirectory, unsigned int seed)
 {
-    savedDirectory_ = std::filesystem::current_path();
-    std::filesystem::current_path(contentDirectory);
-    wallclock::drive(100000);
-    if (!startUp()) {
-        return;
+    const ProgramOptions options = ProgramOptions::reproducible(contentDirectory, seed);
+    if (startProgram(options)) {
+        session_ = runningSession();
+        // Scripts and the soak steer through joystick 0 without opening one.
+        session_->addJoystick(0);
     }
-    // Start-up seeds from the time; the replay needs its own seed.
-    seedRandom(seed);
-    session_ = std::make_unique<GameSession>();
-    session_->addJoystick(0);
-    started_ = session_->loadLevels();
 }
 
 ReplayHarness::~ReplayHarness()
 {
-    session_.reset();
-    resetProgramState();
-    SDL_Quit();
-    wallclock::release();
-    std::filesystem::current_path(savedDirectory_);
+    stopProgram();
 }
 
 bool ReplayHarness::runFrame()
 {
-    wallclock::advance(kFrameMs);
-    return session_->runFrame();
+    return runOneFrame() != ProgramState::Failed;
 }
 
 int ReplayHarness::play(const ReplayScript &script, bool stopOnNextLevel)
@@ -227,13 +213,15 @@ int ReplayHarness::play(const ReplayScript &script, bool stopOnNextLevel)
 
 ReplayState ReplayHarness::state() const
 {
+    return session_ != nullptr ? captureState(*session_) : ReplayState{};
+}
+
+ReplayState captureState(const GameSession &session)
+{
     ReplayState state;
-    if (session_ == nullptr) {
-        return state;
-    }
-    state.levelIndex = session_->levelList.current;
-    state.running = session_->game.running;
-    state.playerPosition = session_->game.player.position();
+    state.levelIndex = session.levelList.current;
+    state.running = session.game.running;
+    state.playerPosition = session.game.player.position();
     state.collectablesLeft = static_cast<int>(world.collectables.size());
     state.bloodCells = world.grid.bloodCellCount();
     state.gridHash = gridHash();

@@ -57,8 +57,11 @@ struct ReplayState {
     std::uint64_t gridHash = 0;
 };
 
-// Starts the game on a content directory (working directory, clock, seeds)
-// and puts every program-wide thing back when destroyed. One at a time.
+// The state of the session's game and of the world now.
+ReplayState captureState(const GameSession &session);
+
+// Starts the program on a content directory with a driven clock and a seed,
+// no level loaded, and stops it when destroyed. One at a time.
 class ReplayHarness {
 public:
     explicit ReplayHarness(const std::filesystem::path &contentDirectory, unsigned int seed = 1234);
@@ -67,11 +70,11 @@ public:
     ReplayHarness &operator=(const ReplayHarness &) = delete;
 
     // Start-up and the level list; false when the game could not start.
-    bool started() const { return started_; }
+    bool started() const { return session_ != nullptr; }
     // Loads the level at this list position; false when it cannot.
-    bool startAt(int position) { return started_ && session_->startAt(position); }
-    // Moves the clock on one frame (33 ms) and runs one turn of the loop.
-    // False when a level could not be loaded.
+    bool startAt(int position) { return started() && session_->startAt(position); }
+    // One pass of the program's loop on its driven clock. False when a
+    // level could not be loaded.
     bool runFrame();
     // Runs a whole script from its start level. With stopOnNextLevel the run
     // ends at the first frame that leaves the start level. Returns the
@@ -82,7 +85,5 @@ public:
     GameSession &session() { return *session_; }
 
 private:
-    std::filesystem::path savedDirectory_;
-    std::unique_ptr<GameSession> session_;
-    bool started_ = false;
+    GameSession *session_ = nullptr;  // the running program's
 };

@@ -79,7 +79,7 @@ TEST(LevelCheck, each_kind_of_fault_is_reported_naming_its_file)
          1, {"data/levels/blood.xml: level picture \"data/levels/blood.png\" is missing"}},
         // Every level uses it.
         {[](auto &c) { c.write("data/levels/background.png", "not a picture"); },
-         2, {"data/levels/blood.xml: background picture \"data/levels/background.png\""}},
+         3, {"data/levels/blood.xml: background picture \"data/levels/background.png\""}},
         {[](auto &c) { fs::remove(c.root / "data/gfx/lawnmower.png"); },
          1, {"data/gfx/lawnmower.png: picture is missing or cannot be loaded"}},
         {[&](auto &c) { c.level("blood", message + "<Image>data/gfx/nope.png</Image></GameMessage>"); },
@@ -104,12 +104,13 @@ TEST(LevelCheck, each_kind_of_fault_is_reported_naming_its_file)
          2, {"data/levels/plain.xml: game message at (1, 2): Animation \"hint_apear\"", "TimedEvent \"gone\""}},
         {[](auto &c) { c.level("blood", "<GameMessage x=\"5\" y=\"6\"/>"); },
          1, {"data/levels/blood.xml: game message at (5, 6) has no \"radius\""}},
-        // Each of the game's own animations.
+        // Each of the game's own animations, and the two of the busy level's
+        // timed message.
         {[](auto &c) {
              c.write("data/gfx/animations.xml",
                      "<Animations><Animation name=\"hint_appear\"><Rect w=\"1\" h=\"1\"/></Animation></Animations>");
          },
-         16, {"data/gfx/animations.xml: lacks the animation \"p_stand_left\""}},
+         18, {"data/gfx/animations.xml: lacks the animation \"p_stand_left\""}},
         {[&](auto &c) {
              c.list(plain + "<Level filename=\"data/levels/blood.xml\"/>"
                             "<Level position=\"3\" filename=\"data/levels/blood.xml\"/>");

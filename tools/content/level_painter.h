@@ -4,6 +4,7 @@
 #pragma once
 
 #include "picture.h"
+#include "world/level_picture.h"
 
 #include <string>
 #include <vector>
@@ -33,13 +34,15 @@ struct LevelLayout {
     std::vector<LevelPoint> collectables;
 };
 
-constexpr std::uint32_t kLevelGround = 0xFFFFFFFFu;
-constexpr std::uint32_t kLevelBlood = 0xFFFF0000u;
-constexpr std::uint32_t kLevelZombie = 0xFF00FF00u;
-constexpr std::uint32_t kLevelCollectable = 0xFF00FFFFu;
-constexpr std::uint32_t kLevelStart = 0xFF0000FFu;
-constexpr std::uint32_t kLevelDoor = 0xFFFF00FFu;
-constexpr std::uint32_t kLevelEmpty = 0xFF000000u;
+// The game's level colours, opaque.
+constexpr std::uint32_t kLevelOpaque = 0xFF000000u;
+constexpr std::uint32_t kLevelGround = kLevelOpaque | kLevelGroundColor;
+constexpr std::uint32_t kLevelBlood = kLevelOpaque | kLevelBloodColor;
+constexpr std::uint32_t kLevelZombie = kLevelOpaque | kLevelZombieColor;
+constexpr std::uint32_t kLevelCollectable = kLevelOpaque | kLevelCollectableColor;
+constexpr std::uint32_t kLevelStart = kLevelOpaque | kLevelStartColor;
+constexpr std::uint32_t kLevelDoor = kLevelOpaque | kLevelDoorColor;
+constexpr std::uint32_t kLevelEmpty = kLevelOpaque;
 
 // Reads a level source and paints its 256 x 256 picture. Lines:
 //   outro                              a closing scene: no start or door needed

@@ -1,131 +1,59 @@
 #include "reach_check.h"
 
-#include <cmath>
+#include "world/cell_grid.h"
+#include "world/grid_player_mover.h"
+#include "world/player.h"
+#include "world/solid_cell.h"
+
 #include <map>
+#include <memory>
 #include <queue>
 #include <set>
 
 namespace {
 
-constexpr float kStep = 0.75f;
-constexpr float kLeap = -5.95f;  // W held as the body leaves deep blood
 constexpr int kMaxAirSteps = 240;
+constexpr float kLeap = -5.95f;  // W held as the body leaves deep blood
+constexpr int kWorld = 256;
+constexpr int kSwimDepth = 13;
 
-struct Body {
-    float x = 0.0f;
-    float y = 0.0f;
-    float vx = 0.0f;
-    float vy = 0.0f;
-    bool onGround = false;
-};
-
-class Mover {
+// The level's ground in a grid of its own, for the game's own player
+// movement; blood and zombies are left out.
+class Ground {
 public:
-    explicit Mover(const Picture &cells) : cells(cells) {}
-
-    bool solid(int x, int y) const { return cells.at(x, y) == kLevelGround; }
-
-    // One update: run keys, then the move through the ground.
-    void step(Body &b, int direction) const
+    explicit Ground(const Picture &cells) : mover_(&grid_)
     {
-        if (direction != 0) {
-            b.vx += 0.6f * kStep * static_cast<float>(direction);
-            b.vx = std::fmax(-4.0f, std::fmin(4.0f, b.vx));
-        } else if (b.vx > 0.0f) {
-            b.vx = std::fmax(0.0f, b.vx - kStep * 0.3f);
-        } else if (b.vx < 0.0f) {
-            b.vx = std::fmin(0.0f, b.vx + kStep * 0.3f);
+        for (int y = 0; y < grid_.height(); ++y) {
+            for (int x = 0; x < grid_.width(); ++x) {
+                if (cells.at(x, y) == kLevelGround) {
+                    grid_.slot(x, y) = std::make_unique<SolidCell>();
+                }
+            }
         }
-        move(b);
-        if (b.vy > 7.0f)
-            b.vy = 7.0f;
+    }
+
+    // A body standing still (or dropped, when not onGround) at the place.
+    std::unique_ptr<Player> body(int x, int y, bool onGround)
+    {
+        auto player = std::make_unique<Player>();
+        player->setMover(&mover_);
+        player->setPosition(Vec2(static_cast<float>(x), static_cast<float>(y)));
+        player->setVelocity(Vec2(0.0f, onGround ? 0.1f : 0.0f));
+        player->setOnGround(onGround);
+        return player;
     }
 
 private:
-    void move(Body &b) const
-    {
-        const float ox = b.x;
-        const float oy = b.y;
-        float nx = ox + kStep * b.vx;
-        if (b.vx < 0.0f && nx < 2.0f) {
-            nx = 2.0f;
-            b.vx = 0.0f;
-        }
-        if (b.vx > 0.0f && nx + 4.0f > 254.0f) {
-            nx = 250.0f;
-            b.vx = 0.0f;
-        }
-        // Walls, over the top 10 rows of the body only.
-        if (nx > ox) {
-            for (int c = static_cast<int>(ox + 4.0f); static_cast<float>(c) < nx + 4.0f; ++c)
-                if (columnHit(c, oy, oy + 10.0f)) {
-                    nx = static_cast<float>(c - 4);
-                    b.vx = 0.0f;
-                    break;
-                }
-        } else if (nx < ox) {
-            for (int c = static_cast<int>(ox - 1.0f); static_cast<float>(c) >= nx - 1.0f; --c)
-                if (columnHit(c, oy, oy + 10.0f)) {
-                    nx = static_cast<float>(c + 1);
-                    b.vx = 0.0f;
-                    break;
-                }
-        }
-        float ny = oy + kStep * b.vy;
-        if (b.vy > 0.0f) {
-            bool landed = false;
-            if (ny + 13.0f > 254.0f) {
-                ny = 241.0f;
-                b.vy = 1.0f;
-                landed = true;
-            }
-            for (int r = static_cast<int>(oy + 13.0f); !landed && static_cast<float>(r) < ny + 13.5f; ++r)
-                if (rowHit(r, nx, nx + 3.0f)) {
-                    ny = static_cast<float>(r - 13);
-                    b.vy = 0.1f;
-                    landed = true;
-                }
-            b.onGround = landed;
-            if (!landed)
-                b.vy += kStep * 0.5f;
-        } else {
-            if (b.vy < 0.0f) {
-                if (ny < 1.0f) {
-                    ny = 1.0f;
-                    b.vy = 0.0f;
-                }
-                for (int r = static_cast<int>(oy); static_cast<float>(r) >= ny; --r)
-                    if (rowHit(r, nx, nx + 3.0f)) {
-                        ny = static_cast<float>(r + 1);
-                        b.vy = 0.0f;
-                        break;
-                    }
-            }
-            b.vy += 0.375f;
-            b.onGround = false;
-        }
-        b.x = nx;
-        b.y = ny;
-    }
-
-    bool columnHit(int c, float top, float bottom) const
-    {
-        for (int r = static_cast<int>(top); static_cast<float>(r) < bottom; ++r)
-            if (solid(c, r))
-                return true;
-        return false;
-    }
-
-    bool rowHit(int r, float left, float right) const
-    {
-        for (int c = static_cast<int>(left); static_cast<float>(c) < right; ++c)
-            if (solid(c, r))
-                return true;
-        return false;
-    }
-
-    const Picture &cells;
+    CellGrid grid_{256, 256};
+    GridPlayerMover mover_;
 };
+
+// Holds one run direction key down (-1 left, 1 right, 0 none).
+void holdDirection(Player &player, int direction)
+{
+    (direction < 0 ? player.press(Direction::Left) : player.release(Direction::Left));
+    (direction > 0 ? player.press(Direction::Right) : player.release(Direction::Right));
+}
 
 using Place = std::pair<int, int>;
 
@@ -138,57 +66,50 @@ struct MoveResult {
 // One scripted move from rest: hold direction for runUp ground steps, jump
 // or not, keep the direction for airHold steps in the air, then let go and
 // wait until the body rests.
-MoveResult tryMove(const Mover &mover, const LevelLayout &level, Place from, int direction, int runUp, bool jump,
+MoveResult tryMove(Ground &ground, const LevelLayout &level, Place from, int direction, int runUp, bool jump,
                    int airHold, float leap = 0.0f)
 {
-    Body b;
-    b.x = static_cast<float>(from.first);
-    b.y = static_cast<float>(from.second);
-    b.vy = 0.1f;
-    b.onGround = true;
-    if (leap < 0.0f) {
-        b.vy = leap;
-        b.onGround = false;
-    }
+    const std::unique_ptr<Player> body = ground.body(from.first, from.second, leap == 0.0f);
+    Player &b = *body;
+    if (leap < 0.0f)
+        b.setVelocity(Vec2(0.0f, leap));
     MoveResult result;
     auto look = [&] {
-        const float cx = b.x + 2.0f;
-        const float cy = b.y + 6.5f;
+        const Vec2 c = b.centre();
         for (std::size_t i = 0; i < level.collectables.size(); ++i) {
-            const float dx = static_cast<float>(level.collectables[i].x) - cx;
-            const float dy = static_cast<float>(level.collectables[i].y) - cy;
+            const float dx = static_cast<float>(level.collectables[i].x) - c.x;
+            const float dy = static_cast<float>(level.collectables[i].y) - c.y;
             if (dx * dx + dy * dy < 100.0f)
                 result.gems.push_back(i);
         }
         for (const LevelPoint &door : level.doors)
-            if (cx >= static_cast<float>(door.x) && cx < static_cast<float>(door.x + 13) &&
-                cy >= static_cast<float>(door.y) && cy < static_cast<float>(door.y + 21))
+            if (c.x >= static_cast<float>(door.x) && c.x < static_cast<float>(door.x + 13) &&
+                c.y >= static_cast<float>(door.y) && c.y < static_cast<float>(door.y + 21))
                 result.door = true;
     };
+    holdDirection(b, direction);
     for (int i = 0; i < runUp; ++i) {
-        mover.step(b, direction);
+        b.update();
         look();
     }
-    if (jump && b.onGround) {
-        b.vy -= 7.0f;
-        b.onGround = false;
+    if (jump) {
+        b.press(Direction::Up);
+        b.release(Direction::Up);
     }
     int held = 0;
     for (int i = 0; i < kMaxAirSteps; ++i) {
         const bool holding = held < airHold;
-        mover.step(b, holding ? direction : 0);
+        holdDirection(b, holding ? direction : 0);
+        b.update();
         look();
-        if (!b.onGround)
+        if (!b.onGround())
             ++held;
-        if (b.onGround && !holding && b.vx == 0.0f)
+        if (b.onGround() && !holding && b.velocity().x == 0.0f)
             break;
     }
-    result.end = Place{static_cast<int>(b.x), static_cast<int>(b.y)};
+    result.end = Place{static_cast<int>(b.position().x), static_cast<int>(b.position().y)};
     return result;
 }
-
-constexpr int kWorld = 256;
-constexpr int kSwimDepth = 13;
 
 // Blood deep enough to swim in: the blood of the picture and the pools the
 // level declares, split into connected bodies.
@@ -273,14 +194,12 @@ int poolAt(const Pools &pools, Place place)
 }
 
 // The body at rest where it lands when dropped from the start marker.
-Place settle(const Mover &mover, Place start)
+Place settle(Ground &ground, Place start)
 {
-    Body b;
-    b.x = static_cast<float>(start.first);
-    b.y = static_cast<float>(start.second);
-    for (int i = 0; i < kMaxAirSteps && !b.onGround; ++i)
-        mover.step(b, 0);
-    return Place{static_cast<int>(b.x), static_cast<int>(b.y)};
+    const std::unique_ptr<Player> body = ground.body(start.first, start.second, false);
+    for (int i = 0; i < kMaxAirSteps && !body->onGround(); ++i)
+        body->update();
+    return Place{static_cast<int>(body->position().x), static_cast<int>(body->position().y)};
 }
 
 }  // namespace
@@ -290,8 +209,10 @@ ReachReport checkReach(const LevelLayout &level)
     ReachReport report;
     if (level.starts.empty())
         return report;
-    const Mover mover(level.picture);
-    const Place start = settle(mover, Place{level.starts[0].x, level.starts[0].y - 13});
+    // Blood counts as air and zombies are left out, so no game event or
+    // random draw comes of the moves.
+    const auto ground = std::make_unique<Ground>(level.picture);
+    const Place start = settle(*ground, Place{level.starts[0].x, level.starts[0].y - 13});
 
     std::map<Place, std::set<Place>> edges;
     std::set<Place> doorPlaces;
@@ -323,7 +244,8 @@ ReachReport checkReach(const LevelLayout &level)
                     for (int airHold : airHolds) {
                         if (direction == 0 && airHold > 0)
                             continue;
-                        const MoveResult move = tryMove(mover, level, launch, direction, 0, false, airHold, kLeap);
+                        const MoveResult move =
+                            tryMove(*ground, level, launch, direction, 0, false, airHold, kLeap);
                         gems.insert(move.gems.begin(), move.gems.end());
                         if (move.door)
                             doorPlaces.insert(place);
@@ -351,7 +273,7 @@ ReachReport checkReach(const LevelLayout &level)
                     for (int airHold : airHolds) {
                         if ((direction == 0 && (runUp > 0 || airHold > 0)) || (!jump && airHold != 0))
                             continue;
-                        const MoveResult move = tryMove(mover, level, place, direction, runUp, jump, airHold);
+                        const MoveResult move = tryMove(*ground, level, place, direction, runUp, jump, airHold);
                         gems.insert(move.gems.begin(), move.gems.end());
                         if (move.door)
                             doorPlaces.insert(place);

@@ -13,12 +13,12 @@ struct ReachReport {
     std::vector<LevelPoint> trappedPlaces;    // reachable standing places without a way to the door
 };
 
-// Walks and jumps the 4 x 13 body through the ground with the game's land
-// movement (run acceleration 0.45 up to 4, step factor 0.75, jump -7,
-// gravity 0.375, walls tested over the top 10 rows of the body) from every
-// place it can rest. Blood counts as air for walking and jumping, and
-// zombies are left out. Blood at least 13 deep (in the picture, or in the
-// pools the level declares) can also be swum: a body in it reaches all of
-// it, takes its gems and leaps out from its surface with W held (speed
-// -5.95 up), never helped by the mower's push.
+// Walks and jumps the game's own player, with its own mover, through the
+// level's ground from every place it can rest: runs of several lengths,
+// jumps with the direction held for several lengths of the flight. Blood
+// counts as air for walking and jumping, and zombies are left out. Blood at
+// least 13 deep (in the picture, or in the pools the level declares) can
+// also be swum: a body in it reaches all of it, takes its gems and leaps
+// out from its surface with W held (speed -5.95 up), never helped by the
+// mower's push.
 ReachReport checkReach(const LevelLayout &level);

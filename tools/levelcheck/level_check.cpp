@@ -1,9 +1,10 @@
 #include "levelcheck/level_check.h"
 
-#include "core/level_list.h"
+#include "formats/level_list.h"
 #include "formats/animation_library.h"
 #include "formats/level_description.h"
 #include "gfx/surface.h"
+#include "world/level_picture.h"
 #include "xml/load_xml_file.h"
 
 #include <SDL.h>
@@ -38,9 +39,6 @@ constexpr std::array kMessageElements = {
     "Image", "Animation", "Xpos", "Ypos", "Timed", "HowLong", "TimedEvent",
 };
 
-constexpr std::uint32_t kStartColor = 0x0000FF;
-constexpr std::uint32_t kDoorColor = 0xFF00FF;
-
 template <std::size_t N>
 bool known(const std::array<const char *, N> &names, const std::string &name)
 {
@@ -58,15 +56,11 @@ struct Markers {
     bool door = false;
 };
 
-// Scans the picture in the same 0x00RRGGBB layout the grid builder reads.
+// Scans the picture with the grid builder's own colour code.
 Markers findMarkers(SDL_Surface *picture)
 {
     Markers markers;
-    SurfacePtr format(SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0x00FF0000, 0x0000FF00, 0x000000FF, 0));
-    if (format == nullptr) {
-        return markers;
-    }
-    SurfacePtr converted(SDL_ConvertSurface(picture, format->format, SDL_SWSURFACE));
+    const SurfacePtr converted = convertLevelPicture(picture);
     if (converted == nullptr) {
         return markers;
     }
@@ -74,9 +68,9 @@ Markers findMarkers(SDL_Surface *picture)
         const auto *row = reinterpret_cast<const std::uint32_t *>(static_cast<const std::uint8_t *>(converted->pixels) +
                                                                   y * converted->pitch);
         for (int x = 0; x < converted->w; ++x) {
-            const std::uint32_t colour = row[x] & 0xFFFFFF;
-            markers.start = markers.start || colour == kStartColor;
-            markers.door = markers.door || colour == kDoorColor;
+            const LevelPixel pixel = levelPixelOf(row[x]);
+            markers.start = markers.start || pixel == LevelPixel::Start;
+            markers.door = markers.door || pixel == LevelPixel::Door;
         }
     }
     return markers;

@@ -1,14 +1,11 @@
 // gorlak_screenshot CONTENT_DIR LEVEL_FILE FRAMES OUT.png: starts the game
 // without a window, loads one level, plays FRAMES frames with no input on a
-// steady 33 ms clock and writes the screen as a PNG. Same level and frame
+// driven clock and writes the screen as a PNG. Same level and frame
 // count, same picture.
 #include "content/png_writer.h"
 #include "core/game.h"
-#include "core/program_state.h"
-#include "core/startup.h"
+#include "core/program.h"
 #include "gfx/video.h"
-#include "platform/clock.h"
-#include "world/random.h"
 
 #include <SDL.h>
 
@@ -45,32 +42,24 @@ Picture capture(SDL_Surface *screen)
     return picture;
 }
 
-int takeScreenshot(const std::string &level, int frames, const std::string &output)
+int takeScreenshot(const std::string &contentDirectory, const std::string &level, int frames,
+                   const std::string &output)
 {
-    wallclock::drive(100000);
-    if (!startUp()) {
-        return 1;
-    }
-    seedRandom(1);
+    const ProgramOptions options = ProgramOptions::reproducible(contentDirectory, 1);
     int status = 1;
-    {
-        Game game;
-        if (game.loadLevel(level)) {
-            for (int frame = 0; frame < frames; ++frame) {
-                wallclock::advance(33);
-                game.update();
-            }
-            const std::vector<std::uint8_t> png = encodePng(capture(video.screen));
-            std::ofstream file(output, std::ios::binary);
-            file.write(reinterpret_cast<const char *>(png.data()), static_cast<std::streamsize>(png.size()));
-            status = file ? 0 : 1;
-            if (status != 0) {
-                std::cerr << output << ": cannot write the picture\n";
-            }
+    if (startProgram(options) && runningGame()->loadLevel(level)) {
+        for (int frame = 0; frame < frames; ++frame) {
+            runOneFrame();
+        }
+        const std::vector<std::uint8_t> png = encodePng(capture(video.screen));
+        std::ofstream file(output, std::ios::binary);
+        file.write(reinterpret_cast<const char *>(png.data()), static_cast<std::streamsize>(png.size()));
+        status = file ? 0 : 1;
+        if (status != 0) {
+            std::cerr << output << ": cannot write the picture\n";
         }
     }
-    resetProgramState();
-    SDL_Quit();
+    stopProgram();
     return status;
 }
 
@@ -85,8 +74,8 @@ int main(int argc, char **argv)
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     try {
         const std::string output = std::filesystem::absolute(argv[4]).string();
-        std::filesystem::current_path(argv[1]);
-        return takeScreenshot(argv[2], std::max(0, std::atoi(argv[3])), output);
+        return takeScreenshot(std::filesystem::absolute(argv[1]).string(), argv[2], std::max(0, std::atoi(argv[3])),
+                              output);
     } catch (const std::exception &error) {
         std::cerr << argv[1] << ": " << error.what() << '\n';
         return 1;

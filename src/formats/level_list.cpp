@@ -1,4 +1,4 @@
-#include "core/level_list.h"
+#include "formats/level_list.h"
 
 #include "xml/load_xml_file.h"
 

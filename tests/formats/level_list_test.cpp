@@ -1,4 +1,4 @@
-#include "core/level_list.h"
+#include "formats/level_list.h"
 #include "support/read_from_text.h"
 
 #include <gtest/gtest.h>
