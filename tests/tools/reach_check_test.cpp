@@ -37,8 +37,10 @@ TEST(ReachCheck, deep_blood_is_a_way_up_and_shallow_blood_is_not)
 {
     // A pit 64 deep with the door on its rim: no jump leaves it, a leap
     // from blood that reaches within a leap of the rim does.
-    const std::string pit = "ground rect 0 240 256 16\nground rect 0 176 100 64\nground rect 140 176 116 64\n"
-                            "start 20 175\ndoor 200 155\ncollect 120 232\n";
+    // Walled in to x 80-171, so that the check has few places to try.
+    const std::string pit = "ground rect 0 240 256 16\nground rect 0 0 80 256\nground rect 172 0 84 256\n"
+                            "ground rect 80 176 20 64\nground rect 140 176 32 64\n"
+                            "start 84 175\ndoor 156 155\ncollect 120 232\n";
     struct Case {
         const char *name;
         std::string blood;
@@ -61,6 +63,11 @@ TEST(ReachCheck, deep_blood_is_a_way_up_and_shallow_blood_is_not)
 
 TEST(ReachCheck, every_shipped_level_can_be_finished)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // A check of the content, not of memory: the plain build runs it; the
+    // sanitizer build, some forty times slower, would take many minutes.
+    GTEST_SKIP() << "the shipped levels' reach is checked in the plain build";
+#endif
     const std::filesystem::path levels = std::filesystem::path(GORLAK_SOURCE_DIR) / "art" / "levels";
     int checked = 0;
     for (const auto &entry : std::filesystem::directory_iterator(levels)) {
