@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <time.h>
 #include <vector>
 
@@ -39,10 +40,12 @@ constexpr std::size_t kStressParticlesMost = 5000;
 // fixed seed, playing one level file.
 class ShippedGame {
 public:
-    explicit ShippedGame(const std::string &levelFile)
+    explicit ShippedGame(const std::string &levelFile, bool sound = false)
     {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
-        const ProgramOptions options = ProgramOptions::reproducible(GORLAK_SOURCE_DIR, 1234);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        ProgramOptions options = ProgramOptions::reproducible(GORLAK_SOURCE_DIR, 1234);
+        options.sound = sound;
         ready_ = startProgram(options) && runningGame()->loadLevel(levelFile);
     }
     ~ShippedGame() { stopProgram(); }
@@ -91,9 +94,11 @@ void runFrames(benchmark::State &state, Prepare prepare)
     state.counters["particles"] = static_cast<double>(world.particles.size());
 }
 
-void BM_FrameShippedLevel(benchmark::State &state, const std::string &levelFile)
+// With sound the shipped settings' sound is on: events are heard and the
+// engine runs, mixed by the audio driver's own thread.
+void BM_FrameShippedLevel(benchmark::State &state, const std::string &levelFile, bool sound)
 {
-    ShippedGame shipped(levelFile);
+    ShippedGame shipped(levelFile, sound);
     if (!shipped.ready()) {
         state.SkipWithError("the shipped content did not load");
         return;
@@ -146,9 +151,9 @@ void setUpStress(Game &game)
 // avalanche pours once: its slow frames are the thirty or so in which half a
 // world of blood lands and spreads; after that the grid settles. In both,
 // zombies are struck every frame and thousands of particles fly.
-void BM_FrameStressWorld(benchmark::State &state, bool keepPouring)
+void BM_FrameStressWorld(benchmark::State &state, bool keepPouring, bool sound)
 {
-    ShippedGame shipped("data/levels/level01_first_steps.xml");
+    ShippedGame shipped("data/levels/level01_first_steps.xml", sound);
     if (!shipped.ready()) {
         state.SkipWithError("the shipped content did not load");
         return;
@@ -177,15 +182,19 @@ int registerFrameBenchmarks()
 {
     for (const char *level : kShippedLevels) {
         const std::string file = std::string("data/levels/") + level + ".xml";
-        benchmark::RegisterBenchmark((std::string("BM_FrameShippedLevel/") + level).c_str(),
-                                     BM_FrameShippedLevel, file)
-            ->Iterations(kFrames)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        for (const bool sound : {false, true}) {
+            benchmark::RegisterBenchmark(
+                (std::string(sound ? "BM_FrameShippedLevelSound/" : "BM_FrameShippedLevel/") + level).c_str(),
+                BM_FrameShippedLevel, file, sound)
+                ->Iterations(kFrames)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+        }
     }
-    for (const bool keepPouring : {true, false}) {
-        benchmark::RegisterBenchmark(keepPouring ? "BM_FrameStress" : "BM_FrameAvalanche", BM_FrameStressWorld,
-                                     keepPouring)
+    const std::tuple<const char *, bool, bool> stressWorlds[] = {
+        {"BM_FrameStress", true, false}, {"BM_FrameStressSound", true, true}, {"BM_FrameAvalanche", false, false}};
+    for (const auto &[name, keepPouring, sound] : stressWorlds) {
+        benchmark::RegisterBenchmark(name, BM_FrameStressWorld, keepPouring, sound)
             ->Iterations(kFrames)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);

@@ -4,7 +4,7 @@ set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-packages=(build-essential cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-gfx1.2-dev
+packages=(build-essential cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev libsdl-gfx1.2-dev libsdl-mixer1.2-dev
           zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
           xvfb xdotool x11-utils imagemagick dpkg-dev file appstream desktop-file-utils)
 

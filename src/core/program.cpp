@@ -2,6 +2,7 @@
 
 #include "core/content_location.h"
 #include "core/game_session.h"
+#include "core/game_sound.h"
 #include "core/joystick_report.h"
 #include "core/program_state.h"
 #include "core/startup.h"
@@ -25,6 +26,7 @@ struct ProgramRun {
     fs::path savedDirectory;  // to go back to; empty when unchanged
     bool sdlStarted = false;
     std::unique_ptr<GameSession> session;
+    std::unique_ptr<GameSound> sound;  // null when silent
     ProgramState state = ProgramState::Failed;
 };
 
@@ -56,6 +58,9 @@ bool startSession(const ProgramOptions &options)
     }
     if (options.seed.has_value()) {
         seedRandom(*options.seed);
+    }
+    if (settings.Sound && options.sound) {
+        run.sound = GameSound::start(static_cast<float>(settings.SoundVolume) / 100.0f);
     }
     run.session = std::make_unique<GameSession>();
     if (!run.session->loadLevels()) {
@@ -92,6 +97,7 @@ ProgramOptions ProgramOptions::reproducible(const fs::path &contentDirectory, un
     options.startPosition = 0;
     options.openJoystick = false;
     options.keepProgress = false;
+    options.sound = false;
     return options;
 }
 
@@ -115,6 +121,9 @@ ProgramState runOneFrame()
     } else if (!run.session->running()) {
         run.state = ProgramState::Quit;
     }
+    if (run.sound != nullptr) {
+        run.sound->frame(run.session->game);
+    }
     return run.state;
 }
 
@@ -129,6 +138,7 @@ std::uint32_t msUntilNextFrame()
 int stopProgram()
 {
     const int status = run.state == ProgramState::Quit ? 0 : 1;
+    run.sound.reset();
     run.session.reset();
     if (run.sdlStarted) {
         resetProgramState();

@@ -37,10 +37,12 @@ struct ProgramOptions {
     // Keeps the progress in the player's data folder when the settings ask
     // for it.
     bool keepProgress = true;
+    // Plays sound when the settings ask for it.
+    bool sound = true;
 
     // A run that plays the same every time, for tests, benchmarks and tools:
     // the content folder given, a driven clock, a fixed seed, no joystick, no
-    // kept progress and no level loaded.
+    // kept progress, no sound and no level loaded.
     static ProgramOptions reproducible(const std::filesystem::path &contentDirectory, unsigned int seed);
 };
 

@@ -26,6 +26,8 @@ void Settings::serialize(XmlReader &reader)
     XML_ELEMENT(reader, Height, "Height");
     XML_ELEMENT(reader, PixelSize, "PixelSize");
     XML_ELEMENT(reader, SaveProgress, "SaveProgress");
+    XML_ELEMENT(reader, Sound, "Sound");
+    XML_ELEMENT(reader, SoundVolume, "SoundVolume");
 }
 
 void limitSettings(Settings &settings, const std::string &fileName)
@@ -34,6 +36,7 @@ void limitSettings(Settings &settings, const std::string &fileName)
     limitValue(settings.Height, kMinViewSize, kMaxViewSize, "Height", fileName);
     const std::int32_t largestSide = std::max(settings.Width, settings.Height);
     limitValue(settings.PixelSize, 1, kMaxWindowSize / largestSide, "PixelSize", fileName);
+    limitValue(settings.SoundVolume, 0, 100, "SoundVolume", fileName);
 }
 
 Settings loadSettings(const std::string &fileName)

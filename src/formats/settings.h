@@ -1,6 +1,6 @@
 // Settings: read from "settings.xml" at start-up: full screen or not, the
 // visible part of the world and the pixel scale, and the extras a settings
-// file switches on (kept progress). An element that is absent keeps its
+// file switches on (kept progress, sound). An element that is absent keeps its
 // default, which is the game without the extra.
 #pragma once
 
@@ -19,11 +19,15 @@ struct Settings {
     // Keeps the finished levels in the player's data folder, so that the
     // next start begins at the first level not finished.
     bool SaveProgress = false;
+    // Sound effects and the lawnmower's engine; the master volume from 0 to
+    // 100.
+    bool Sound = false;
+    std::int32_t SoundVolume = 80;
 
     bool operator==(const Settings &) const = default;
 
     // Elements "Fullscreen", "Width", "Height", "PixelSize", then
-    // "SaveProgress", in that order.
+    // "SaveProgress", "Sound", "SoundVolume", in that order.
     void serialize(XmlReader &reader);
 };
 
@@ -32,7 +36,8 @@ inline constexpr std::int32_t kMaxViewSize = 256;
 inline constexpr std::int32_t kMaxWindowSize = 4096;
 
 // Brings the values within the limits: Width and Height from 3 to 256,
-// PixelSize from 1 up to what keeps the window within 4096 x 4096. Each
+// PixelSize from 1 up to what keeps the window within 4096 x 4096,
+// SoundVolume from 0 to 100. Each
 // value replaced gives one line on standard error naming the file.
 void limitSettings(Settings &settings, const std::string &fileName);
 

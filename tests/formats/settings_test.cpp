@@ -25,6 +25,15 @@ TEST(Settings, reads_the_four_elements_in_any_order_under_any_root_with_defaults
     EXPECT_EQ(readSettings("<S><PixelSize>2</PixelSize><Fullscreen>true</Fullscreen><Width>wide</Width></S>"),
               (Settings{false, 256, 192, 2}));
 
+    // The extras are off unless a file switches them on.
+    const Settings plain = readSettings("<S><Width>10</Width></S>");
+    EXPECT_FALSE(plain.SaveProgress || plain.Sound);
+    EXPECT_EQ(plain.SoundVolume, 80);
+    const Settings extras =
+        readSettings("<S><SoundVolume>35</SoundVolume><Sound>1</Sound><SaveProgress>1</SaveProgress></S>");
+    EXPECT_TRUE(extras.SaveProgress && extras.Sound);
+    EXPECT_EQ(extras.SoundVolume, 35);
+
     testing::internal::CaptureStderr();
     EXPECT_EQ(loadSettings("/nonexistent/settings.xml"), Settings{});
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
@@ -40,6 +49,17 @@ TEST(Settings, values_outside_the_limits_are_replaced_with_a_message)
               "settings.xml: Height 2 is out of range, using 3\n"
               "settings.xml: PixelSize 0 is out of range, using 1\n");
     EXPECT_EQ(settings, (Settings{false, 256, 3, 1}));
+
+    Settings loud;
+    loud.SoundVolume = 101;
+    testing::internal::CaptureStderr();
+    limitSettings(loud, "settings.xml");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "settings.xml: SoundVolume 101 is out of range, using 100\n");
+    loud.SoundVolume = -1;
+    testing::internal::CaptureStderr();
+    limitSettings(loud, "settings.xml");
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(loud.SoundVolume, 0);
 
     // The window stays within 4096 x 4096.
     Settings huge{false, 100, 200, 2147483647};

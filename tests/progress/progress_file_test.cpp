@@ -5,6 +5,7 @@
 #include "core/game_session.h"
 #include "core/program.h"
 #include "support/game_fixture.h"
+#include "support/scoped_env.h"
 #include "support/temp_path.h"
 #include "world/world_state.h"
 
@@ -21,25 +22,6 @@ std::string readFile(const fs::path &file)
     std::ifstream in(file);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const char *value) : name_(name)
-    {
-        if (const char *old = std::getenv(name)) {
-            old_ = old;
-        }
-        value != nullptr ? setenv(name, value, 1) : unsetenv(name);
-    }
-    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    const char *name_;
-    std::optional<std::string> old_;
-};
 
 class Progress : public GameFixture {
 protected:
