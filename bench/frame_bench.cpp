@@ -172,8 +172,10 @@ void BM_FrameStressWorld(benchmark::State &state, bool keepPouring, bool sound)
 }
 
 const char *const kShippedLevels[] = {
-    "level01_first_steps", "level02_blood_pools", "level03_zombies", "level04_tower",
-    "level05_drain",       "level06_gauntlet",    "level07_outro",
+    "level01_first_steps",  "level02_blood_pools",  "level03_zombies",       "level04_stepping_stones",
+    "level05_tower",        "level06_undertow",     "level07_blood_rain",    "level08_drain",
+    "level09_spill",        "level10_gauntlet",     "level11_chimney",       "level12_sinking_well",
+    "level13_mind_the_step", "level14_last_stand",  "level15_outro",
 };
 
 int registerFrameBenchmarks()

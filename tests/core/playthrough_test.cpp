@@ -31,7 +31,10 @@ TEST_P(Playthrough, replay_clears_the_level)
 
 INSTANTIATE_TEST_SUITE_P(ShippedLevels, Playthrough,
                          ::testing::Values("level01_first_steps", "level02_blood_pools", "level03_zombies",
-                                           "level04_tower", "level05_drain", "level06_gauntlet"),
+                                           "level04_stepping_stones", "level05_tower", "level06_undertow",
+                                           "level07_blood_rain", "level08_drain", "level09_spill",
+                                           "level10_gauntlet", "level11_chimney", "level12_sinking_well",
+                                           "level13_mind_the_step", "level14_last_stand"),
                          [](const auto &info) { return std::string(info.param); });
 
 TEST(ReplayHarness, same_seed_and_input_replay_the_same_world)
@@ -62,7 +65,7 @@ TEST(ReplayHarness, same_seed_and_input_replay_the_same_world)
 TEST(ShippedOutro, runs_to_the_end_of_its_pan_and_stays_on_the_list)
 {
     ReplayHarness harness(GORLAK_SOURCE_DIR);
-    ASSERT_TRUE(harness.startAt(7));
+    ASSERT_TRUE(harness.startAt(15));
     const Game &game = harness.session().game;
     ASSERT_TRUE(game.outro);
     for (int frame = 0; frame < 780; ++frame) {
@@ -71,5 +74,5 @@ TEST(ShippedOutro, runs_to_the_end_of_its_pan_and_stays_on_the_list)
     EXPECT_TRUE(game.outroBurstDone && game.cameraPanning);
     EXPECT_NEAR(game.cameraPos.y, 50.0f, 1.0f);
     EXPECT_TRUE(game.running);
-    EXPECT_EQ(harness.state().levelIndex, 7);
+    EXPECT_EQ(harness.state().levelIndex, 15);
 }

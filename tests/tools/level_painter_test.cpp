@@ -22,5 +22,18 @@ TEST(LevelPainter, refuses_levels_that_cannot_be_played)
               "bad.txt:4: collectable buried in ground");
     EXPECT_EQ(errorOf("start 300 10\n"), "bad.txt:1: marker outside the 256 x 256 world");
     EXPECT_EQ(errorOf("ground rect 1 2 x 4\n"), "bad.txt:1: \"x\" is not a whole number");
+    EXPECT_EQ(errorOf("pool 250 200 10 10\n"), "bad.txt:1: pool outside the 256 x 256 world");
+    EXPECT_EQ(errorOf("pool 10 200 0 10\n"), "bad.txt:1: pool outside the 256 x 256 world");
     EXPECT_EQ(errorOf("outro\n"), "");
+}
+
+TEST(LevelPainter, a_pool_is_kept_for_the_reach_check_and_paints_nothing)
+{
+    const LevelLayout level = readLevel("pool.txt", "outro\npool 10 20 30 40\n");
+    ASSERT_EQ(level.pools.size(), 1u);
+    EXPECT_EQ(level.pools[0].x, 10);
+    EXPECT_EQ(level.pools[0].y, 20);
+    EXPECT_EQ(level.pools[0].w, 30);
+    EXPECT_EQ(level.pools[0].h, 40);
+    EXPECT_EQ(level.picture.at(20, 30), kLevelEmpty);
 }

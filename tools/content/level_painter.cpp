@@ -68,6 +68,15 @@ LevelLayout readLevel(const std::string &fileName, const std::string &content)
             layout.outro = true;
             continue;
         }
+        if (keyword == "pool") {
+            cursor.expectWords(5, "pool X Y W H");
+            const LevelArea area{cursor.integer(1), cursor.integer(2), cursor.integer(3), cursor.integer(4)};
+            if (area.w < 1 || area.h < 1 || area.x < 0 || area.y < 0 || area.x + area.w > kWorld ||
+                area.y + area.h > kWorld)
+                cursor.fail("pool outside the 256 x 256 world");
+            layout.pools.push_back(area);
+            continue;
+        }
         if (keyword == "start" || keyword == "door" || keyword == "zombie" || keyword == "collect") {
             cursor.expectWords(3, "MARKER X Y");
             const LevelPoint point{cursor.integer(1), cursor.integer(2)};

@@ -14,8 +14,19 @@ struct LevelPoint {
     int y = 0;
 };
 
+// A rectangle of the world, in world pixels.
+struct LevelArea {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+};
+
 struct LevelLayout {
     Picture picture;
+    // Where blood gathers in play (poured from above or spilled by the
+    // mower) deep enough to swim; the picture holds nothing there.
+    std::vector<LevelArea> pools;
     bool outro = false;
     std::vector<LevelPoint> starts;
     std::vector<LevelPoint> doors;
@@ -40,6 +51,7 @@ constexpr std::uint32_t kLevelEmpty = kLevelOpaque;
 //   MATERIAL disc CX CY R
 //   MATERIAL text X Y SCALE WORDS      letters of the pixel font
 //   start X Y | door X Y | zombie X Y | collect X Y
+//   pool X Y W H                       paints nothing: blood fills it in play
 // Markers are painted last, over every shape. Checks that a playable level
 // has one start and one door with room for the body and the door, and that
 // every zombie stands above ground.
