@@ -25,7 +25,8 @@ TEST_F(Lawnmower, shakes_along_the_arm_above_0_1_and_sideways_above_0_5)
     SurfacePtr mowerPicture = picture(11, 8, 0x808080);
     player.setAimAngle(1.0f);
     const Vec2 hand = player.handPoint();
-    for (const float throttle : {0.1f, 0.3f, 0.5f, 1.0f}) {
+    // Each threshold from both sides: 0.1 and 0.11, 0.5 and 0.51.
+    for (const float throttle : {0.1f, 0.11f, 0.3f, 0.5f, 0.51f, 1.0f}) {
         Sprite mower;
         Sprite expected;
         for (Sprite *s : {&mower, &expected}) {

@@ -183,6 +183,22 @@ TEST_F(Swimming, mower_thrust_builds_to_six_times_the_throttle_then_decays)
         const Vec2 added = mover.movedWith.back() - Vec2(player.savedVelocity().x * 0.5f, player.savedVelocity().y);
         EXPECT_TRUE(near(player.thrust(), expected) && near(added, expected)) << "step " << step;
     }
+
+    // Thrust along one axis only is kept as it is once the throttle drops
+    // (it halves only while both its parts are non-zero), as long as the
+    // body moves on that axis: here Right keeps it swimming along.
+    dive();
+    player.setThrottle(1.0f);
+    for (int step = 0; step < 3; ++step) {
+        player.setAimAngle(0.0f);  // level before every step: the push has no y at all
+        player.update();
+    }
+    ASSERT_EQ(player.thrust(), Vec2(-4.5f, 0.0f));
+    player.setThrottle(0.001f);
+    player.press(Direction::Right);
+    player.update();
+    player.update();
+    EXPECT_EQ(player.thrust(), Vec2(-4.5f, 0.0f));
 }
 
 // Leaving the blood: x times the stroke, plus 0.35 of the thrust; with Up
@@ -190,14 +206,18 @@ TEST_F(Swimming, mower_thrust_builds_to_six_times_the_throttle_then_decays)
 // 0.65; y never below -10; the thrust ends.
 TEST_F(Swimming, leaving_the_pool_carries_the_thrust_and_jumps_out_with_up)
 {
-    for (const auto &[steps, up, start, expected, jumps] :
-         {std::tuple{3, true, Vec2(2.0f, -1.0f), Vec2(0.65f, -8.525f), true},
-          {4, true, Vec2(2.0f, -1.0f), Vec2(1.0f, -3.1f), false},
-          {3, true, Vec2(0.0f, -4.0f), Vec2(0.0f, -10.0f), true},
-          {3, false, Vec2(2.0f, 0.0f), Vec2(1.0f, -1.575f), false}}) {
+    // At throttle 0.99 four steps leave the thrust's y at -5.94, at 0.995 at
+    // -5.97: on either side of -5.95.
+    for (const auto &[steps, throttle, up, start, expected, jumps] :
+         {std::tuple{3, 1.0f, true, Vec2(2.0f, -1.0f), Vec2(0.65f, -8.525f), true},
+          {4, 1.0f, true, Vec2(2.0f, -1.0f), Vec2(1.0f, -3.1f), false},
+          {4, 0.99f, true, Vec2(2.0f, -1.0f), Vec2(0.65f, -1.0f - 0.35f * 5.94f - 5.95f), true},
+          {4, 0.995f, true, Vec2(2.0f, -1.0f), Vec2(1.0f, -1.0f - 0.35f * 5.97f), false},
+          {3, 1.0f, true, Vec2(0.0f, -4.0f), Vec2(0.0f, -10.0f), true},
+          {3, 1.0f, false, Vec2(2.0f, 0.0f), Vec2(1.0f, -1.575f), false}}) {
         dive();
         player.setOnGround(true);
-        player.setThrottle(1.0f);
+        player.setThrottle(throttle);
         player.setAimAngle(std::numbers::pi_v<float> / 2.0f);  // the hand below: 1.5 up a step
         if (up)
             player.press(Direction::Up);
