@@ -1,7 +1,9 @@
 """The game's web page in headless Chromium, driven through the DevTools
-protocol: it loads and plays, takes the keyboard and the mouse, says so on
-the page when it cannot start or has ended, and draws every shipped level as
-the desktop build draws it.
+protocol: it loads and plays, takes the keyboard and the mouse, starts its
+sound on the first click, pauses, restarts a level, goes to full screen,
+keeps the progress in the page's storage across a reload, says so on the
+page when it cannot start or has ended, and draws every shipped level as the
+desktop build draws it.
 
     browser_test.py PAGE_DIR SCREENSHOT_TOOL REPO OUT_DIR [TEST_NAME...]
 
@@ -41,7 +43,14 @@ COMPARED_AIM = '-0.7'
 # the page's.
 CHANNEL_TOLERANCE = 2
 
-KEYS = {'d': ('d', 'KeyD', 68), 'Escape': ('Escape', 'Escape', 27)}
+KEYS = {'d': ('d', 'KeyD', 68), 'p': ('p', 'KeyP', 80), 'r': ('r', 'KeyR', 82), 'F11': ('F11', 'F11', 122),
+        'Escape': ('Escape', 'Escape', 27)}
+
+# Where the page keeps the progress: the browser's HOME is /home/web_user,
+# and the page's storage is an IndexedDB database named after the folder.
+PROGRESS_FOLDER = '/home/web_user/.local/share/gorlak-zombies'
+FIRST_LEVEL = 'data/levels/level01_first_steps.xml'
+SECOND_LEVEL = 'data/levels/level02_blood_pools.xml'
 
 
 def shipped_levels():
@@ -124,6 +133,37 @@ class PageTest(unittest.TestCase):
         path = os.path.join(OUT_DIR, name)
         self.browser.screenshot(path)
         return path
+
+    def stored_progress(self):
+        """The progress file as the page's storage holds it, or None."""
+        return self.browser.evaluate("""new Promise((resolve, reject) => {
+            const request = indexedDB.open('%s');
+            request.onerror = () => reject(request.error);
+            request.onsuccess = () => {
+                const db = request.result;
+                if (!db.objectStoreNames.contains('FILE_DATA')) { db.close(); resolve(null); return; }
+                const get = db.transaction(['FILE_DATA'], 'readonly').objectStore('FILE_DATA')
+                    .get('%s/progress.xml');
+                get.onsuccess = () => {
+                    db.close();
+                    resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
+                };
+                get.onerror = () => { db.close(); reject(get.error); };
+            };
+        })""" % (PROGRESS_FOLDER, PROGRESS_FOLDER))
+
+    def forget_stored_progress(self):
+        # From a page of the same origin that does not hold the storage open.
+        self.browser.open(self.server.url + 'page.css')
+        self.browser.wait_for("document.readyState === 'complete'", timeout=10)
+        self.assertTrue(self.browser.evaluate("""new Promise((resolve) => {
+            const request = indexedDB.deleteDatabase('%s');
+            request.onsuccess = () => resolve(true);
+            request.onerror = request.onblocked = () => resolve(false);
+        })""" % PROGRESS_FOLDER))
+        # That page has no icon: the browser's request for one is no fault
+        # of the game's.
+        self.browser.console_errors.clear()
 
     def assert_console_clean(self):
         self.assertEqual(self.browser.console_errors, [])
@@ -271,6 +311,129 @@ class PageTest(unittest.TestCase):
         self.assertGreater(changed, 10)
         self.assert_console_clean()
 
+    def test_sound_starts_on_the_first_click_and_the_game_plays_on(self):
+        self.open_page()
+        self.wait_frames(30)
+        # Before the player has used the page the game plays silently and
+        # asks the browser for nothing.
+        probe = self.probe()
+        self.assertFalse(probe['sound'])
+        self.assertEqual(probe['audio'], 'none')
+        self.assert_console_clean()
+
+        self.click_canvas()
+        self.assertTrue(self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.sound", timeout=10),
+                        'a click on the game should start its sound')
+        # The engine's loop plays once its sound is decoded.
+        self.assertTrue(self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.soundsPlaying >= 1", timeout=10),
+                        'the engine should be heard')
+        self.assertEqual(self.probe()['audio'], 'running')
+        # Sounds come and go as the player runs; frames keep their pace.
+        start = self.frame_count()
+        self.press('d', seconds=1.0)
+        self.assertGreaterEqual(self.frame_count() - start, 25)
+        self.assertTrue(self.probe()['sound'])
+        self.assert_console_clean()
+
+    def test_p_pauses_the_view_and_r_restarts_the_level(self):
+        self.open_page()
+        self.click_canvas()
+        self.wait_frames(5)
+        start_x = self.probe()['player'][0]
+        self.press('d', seconds=1.0)
+        self.wait_frames(3)
+        self.assertGreater(self.probe()['player'][0], start_x + 20)
+
+        _, _, playing = self.canvas_pixels()
+        self.press('p', seconds=0.05)
+        self.assertTrue(self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.paused", timeout=5))
+        time.sleep(0.2)
+        frames = self.frame_count()
+        _, _, paused = self.canvas_pixels()
+        x = self.probe()['player'][0]
+        # Held keys wait for play to resume: nothing moves, no frame runs,
+        # and the canvas stays as it is.
+        self.press('d', seconds=1.0)
+        self.assertEqual(self.frame_count(), frames)
+        self.assertEqual(self.probe()['player'][0], x)
+        _, _, still = self.canvas_pixels()
+        self.assertEqual(still, paused, 'the paused view should not change')
+        # The PAUSED banner stands over the middle of the view.
+        changed = sum(playing[i:i + 3] != paused[i:i + 3]
+                      for y in range(WORLD_H // 2 - 12, WORLD_H // 2 + 12)
+                      for x in range(WORLD_W // 2 - 40, WORLD_W // 2 + 40)
+                      for i in [(y * WORLD_W + x) * 4])
+        self.assertGreater(changed, 200, 'the PAUSED banner should be drawn')
+        self.screenshot('page_paused.png')
+
+        self.press('p', seconds=0.05)
+        self.wait_frames(10)
+        self.assertFalse(self.probe()['paused'])
+        self.press('r', seconds=0.05)
+        self.assertTrue(self.browser.wait_for(
+            "Module._gorlak_probe(), Math.abs(gorlak.probe.player[0] - %f) < 1" % start_x, timeout=5),
+            'r should put the player back at the level\'s start')
+        self.wait_frames(10)
+        self.assert_console_clean()
+
+    def test_f11_and_the_button_show_the_game_on_the_whole_screen(self):
+        self.open_page()
+        self.click_canvas()
+        windowed = self.canvas_rect()
+        self.press('F11', seconds=0.05)
+        self.assertTrue(self.browser.wait_for("document.fullscreenElement === document.getElementById('stage')",
+                                              timeout=5), 'F11 should ask for full screen')
+        self.wait_frames(5)
+        left, top, width, height = self.canvas_rect()
+        screen = self.browser.evaluate("[window.innerWidth, window.innerHeight]")
+        # The largest whole enlargement that fits, in the middle of the screen.
+        scale = min(screen[0] // WORLD_W, screen[1] // WORLD_H)
+        self.assertEqual((width, height), (WORLD_W * scale, WORLD_H * scale))
+        self.assertLess(abs(left + width / 2 - screen[0] / 2), 1.0)
+        self.assertLess(abs(top + height / 2 - screen[1] / 2), 1.0)
+        self.screenshot('page_full_screen.png')
+        self.press('F11', seconds=0.05)
+        self.assertTrue(self.browser.wait_for("document.fullscreenElement === null", timeout=5))
+        self.wait_frames(3)
+        self.assertEqual(self.canvas_rect(), windowed)
+
+        left, top, width, height = self.browser.evaluate(
+            "(() => { const b = document.getElementById('full-screen'); b.scrollIntoView();"
+            " const r = b.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()")
+        self.browser.mouse('mousePressed', left + width / 2, top + height / 2, button='left', clicks=1)
+        self.browser.mouse('mouseReleased', left + width / 2, top + height / 2, button='left', clicks=1)
+        self.assertTrue(self.browser.wait_for("document.fullscreenElement !== null", timeout=5),
+                        'the button should ask for full screen')
+        self.assertTrue(self.browser.evaluate("document.activeElement === document.getElementById('screen')"))
+        self.press('F11', seconds=0.05)
+        self.assertTrue(self.browser.wait_for("document.fullscreenElement === null", timeout=5))
+        self.wait_frames(10)
+        self.assertFalse(self.probe()['paused'])
+        self.assert_console_clean()
+
+    def test_progress_is_kept_in_the_page_storage_and_a_reload_resumes(self):
+        self.forget_stored_progress()
+        try:
+            self.open_page()
+            self.assertEqual(self.probe()['level'], FIRST_LEVEL)
+            self.assertIsNone(self.stored_progress())
+            # Through the first level's door: the game goes on to the second
+            # and writes the progress, which reaches the page's storage.
+            self.browser.evaluate("Module._gorlak_finish_level()")
+            self.assertTrue(self.browser.wait_for(
+                "Module._gorlak_probe(), gorlak.probe.level === '%s' && gorlak.saves >= 1" % SECOND_LEVEL, timeout=10))
+            stored = self.stored_progress()
+            self.assertIsNotNone(stored, 'the progress should be in the page\'s storage')
+            self.assertIn('position="1" filename="%s" completed="1"' % FIRST_LEVEL, stored)
+
+            # A reloaded page reads it before start-up and resumes there.
+            self.open_page()
+            self.assertEqual(self.probe()['level'], SECOND_LEVEL)
+            self.wait_frames(10)
+            self.assert_console_clean()
+        finally:
+            self.forget_stored_progress()
+
     def test_escape_ends_the_game_with_a_message(self):
         self.open_page()
         self.click_canvas()
@@ -309,6 +472,10 @@ class PageTest(unittest.TestCase):
                 self.assertIn('could not be loaded', text)
                 self.assertIn('gorlak_zombies.wasm', text)
             finally:
+                # Leave the page first: a late request for its icon would
+                # otherwise find the folder gone and be told in the next test.
+                self.browser.open('about:blank')
+                self.browser.wait_for("document.readyState === 'complete'", timeout=10)
                 server.close()
         finally:
             shutil.rmtree(folder)
