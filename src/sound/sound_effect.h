@@ -25,8 +25,8 @@ enum class SoundEffect {
 
 inline constexpr int kSoundEffectCount = 16;
 
-// "data/sfx/<name>.wav", relative to the content directory (.ogg in the web
-// page, which downloads its sounds compressed).
+// "data/sfx/<name>.wav", relative to the content directory (.opus in the
+// web page, which downloads its sounds compressed).
 std::string soundEffectFile(SoundEffect effect);
 
 // The two engine sounds loop for as long as the mower runs; each has a

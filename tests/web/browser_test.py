@@ -23,6 +23,7 @@ import sys
 import tempfile
 import time
 import unittest
+import wave
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -134,6 +135,18 @@ class PageTest(unittest.TestCase):
         self.browser.screenshot(path)
         return path
 
+    def open_bare_page(self, url):
+        """A page that is not the game's, for what the test does from its
+        address; the browser's request for its icon (the game's page names
+        its own) is let pass."""
+        self.browser.open(url)
+        self.browser.wait_for("document.readyState === 'complete'", timeout=10)
+        deadline = time.time() + 3
+        while time.time() < deadline and not any('favicon.ico' in e for e in self.browser.console_errors):
+            self.browser.evaluate('0')
+            time.sleep(0.05)
+        self.browser.console_errors[:] = [e for e in self.browser.console_errors if 'favicon.ico' not in e]
+
     def stored_progress(self):
         """The progress file as the page's storage holds it, or None."""
         return self.browser.evaluate("""new Promise((resolve, reject) => {
@@ -154,16 +167,12 @@ class PageTest(unittest.TestCase):
 
     def forget_stored_progress(self):
         # From a page of the same origin that does not hold the storage open.
-        self.browser.open(self.server.url + 'page.css')
-        self.browser.wait_for("document.readyState === 'complete'", timeout=10)
+        self.open_bare_page(self.server.url + 'page.css')
         self.assertTrue(self.browser.evaluate("""new Promise((resolve) => {
             const request = indexedDB.deleteDatabase('%s');
             request.onsuccess = () => resolve(true);
             request.onerror = request.onblocked = () => resolve(false);
         })""" % PROGRESS_FOLDER))
-        # That page has no icon: the browser's request for one is no fault
-        # of the game's.
-        self.browser.console_errors.clear()
 
     def assert_console_clean(self):
         self.assertEqual(self.browser.console_errors, [])
@@ -334,6 +343,38 @@ class PageTest(unittest.TestCase):
         self.assertGreaterEqual(self.frame_count() - start, 25)
         self.assertTrue(self.probe()['sound'])
         self.assert_console_clean()
+
+    def test_every_page_sound_decodes_to_its_full_length(self):
+        # The page's compressed sounds, decoded by the browser, last as long
+        # as the WAVs they were made from: a shorter engine loop would click
+        # at every turn.
+        folder = os.path.join(os.path.dirname(PAGE_DIR), 'sfx')
+        lengths = {}
+        for name in sorted(os.listdir(os.path.join(REPO, 'data', 'sfx'))):
+            with wave.open(os.path.join(REPO, 'data', 'sfx', name)) as sound:
+                lengths[os.path.splitext(name)[0] + '.opus'] = (sound.getnframes(), sound.getframerate())
+        self.assertEqual(sorted(lengths), sorted(os.listdir(folder)))
+        server = FolderServer(folder)
+        try:
+            # A page of that folder's address lets the test fetch from it.
+            self.open_bare_page(server.url + 'engine_idle.opus')
+            decoded = self.browser.evaluate("""(async () => {
+                const lengths = %s, decoded = {};
+                for (const [name, [frames, rate]] of Object.entries(lengths)) {
+                    const bytes = await (await fetch(name)).arrayBuffer();
+                    const context = new OfflineAudioContext(1, 1, rate);
+                    decoded[name] = (await context.decodeAudioData(bytes)).length;
+                }
+                return decoded;
+            })()""" % json.dumps(lengths))
+        finally:
+            self.browser.open('about:blank')
+            self.browser.wait_for("document.readyState === 'complete'", timeout=10)
+            server.close()
+        for name, (frames, _) in lengths.items():
+            # Within a sample: the browser decodes at its own rate first.
+            self.assertLessEqual(abs(decoded[name] - frames), 1, name)
+        self.assertEqual(self.browser.console_errors, [])
 
     def test_p_pauses_the_view_and_r_restarts_the_level(self):
         self.open_page()
