@@ -31,7 +31,9 @@ EM_JS(int, pageSoundAllowed, (), {
 });
 
 EM_JS(int, pageCanPlaySound, (), {
-    return typeof AudioContext !== 'undefined' || typeof webkitAudioContext !== 'undefined' ? 1 : 0;
+    var webAudio = typeof AudioContext !== 'undefined' || typeof webkitAudioContext !== 'undefined';
+    var opus = typeof Audio !== 'undefined' && new Audio().canPlayType('audio/ogg; codecs=opus') !== '';
+    return webAudio && opus ? 1 : 0;
 });
 
 EM_JS(void, pageStarted, (), {

@@ -21,7 +21,7 @@ void frameRan(double startMs, double workMs);
 
 // Whether the player has clicked the game or pressed a key on it, after
 // which the browser lets the page play sound; and whether the browser can
-// play sound at all (Web Audio).
+// play the game's sounds at all (Web Audio, and Ogg Opus files).
 bool soundAllowed();
 bool canPlaySound();
 

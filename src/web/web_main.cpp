@@ -56,7 +56,7 @@ void startSoundIfAllowed()
     if (!page::canPlaySound()) {
         if (!told) {
             told = true;
-            std::fprintf(stderr, "No sound: this browser has no Web Audio\n");
+            std::fprintf(stderr, "No sound: this browser cannot play the game's sounds (Web Audio, Ogg Opus)\n");
         }
         return;
     }

@@ -344,6 +344,24 @@ class PageTest(unittest.TestCase):
         self.assertTrue(self.probe()['sound'])
         self.assert_console_clean()
 
+    def test_a_browser_that_cannot_play_the_sounds_is_told_in_one_line(self):
+        hidden = self.browser.send('Page.addScriptToEvaluateOnNewDocument',
+                                   source="HTMLMediaElement.prototype.canPlayType = () => '';")
+        try:
+            self.open_page()
+            self.click_canvas()
+            self.wait_frames(10)
+            self.click_canvas()
+            self.press('d', seconds=0.3)
+            self.wait_frames(10)
+            self.assertFalse(self.probe()['sound'])
+            self.assertEqual(self.browser.evaluate("gorlak.errors"),
+                             ["No sound: this browser cannot play the game's sounds (Web Audio, Ogg Opus)"])
+            self.assertEqual(self.browser.evaluate("gorlak.state"), 'running')
+            self.assertEqual(self.browser.console_errors, [])
+        finally:
+            self.browser.send('Page.removeScriptToEvaluateOnNewDocument', identifier=hidden['identifier'])
+
     def test_every_page_sound_decodes_to_its_full_length(self):
         # The page's compressed sounds, decoded by the browser, last as long
         # as the WAVs they were made from: a shorter engine loop would click
