@@ -50,7 +50,8 @@ void endLevelRun()
     page::ended(finishLevelRun());
 }
 
-void startSoundIfAllowed()
+// Starts the sound if this browser can play it; says once that it cannot.
+void startSoundInBrowser()
 {
     static bool told = false;
     if (!page::canPlaySound()) {
@@ -76,7 +77,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void gorlak_storage_ready()
     }
     page::started();
     if (page::soundAllowed()) {
-        startSoundIfAllowed();
+        startSoundInBrowser();
     }
     runInBrowser(BrowserLoop{playPass, msUntilNextFrame, endPlay});
 }
@@ -86,7 +87,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void gorlak_storage_ready()
 extern "C" EMSCRIPTEN_KEEPALIVE void gorlak_allow_sound()
 {
     if (runningGame() != nullptr) {
-        startSoundIfAllowed();
+        startSoundInBrowser();
     }
 }
 
