@@ -337,11 +337,19 @@ class PageTest(unittest.TestCase):
         self.assertTrue(self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.soundsPlaying >= 1", timeout=10),
                         'the engine should be heard')
         self.assertEqual(self.probe()['audio'], 'running')
-        # Sounds come and go as the player runs; frames keep their pace.
+        # Sounds come and go as the player runs; frames keep their pace, and
+        # the engine, a loop of one second, still runs after it.
         start = self.frame_count()
-        self.press('d', seconds=1.0)
-        self.assertGreaterEqual(self.frame_count() - start, 25)
-        self.assertTrue(self.probe()['sound'])
+        self.press('d', seconds=1.5)
+        self.assertGreaterEqual(self.frame_count() - start, 38)
+        self.assertGreaterEqual(self.probe()['soundsPlaying'], 1)
+        # A pause holds every sound; play resumes them.
+        self.press('p', seconds=0.05)
+        self.assertTrue(self.browser.wait_for(
+            "Module._gorlak_probe(), gorlak.probe.paused && gorlak.probe.soundsPlaying === 0", timeout=5))
+        self.press('p', seconds=0.05)
+        self.assertTrue(self.browser.wait_for(
+            "Module._gorlak_probe(), !gorlak.probe.paused && gorlak.probe.soundsPlaying >= 1", timeout=5))
         self.assert_console_clean()
 
     def test_a_browser_that_cannot_play_the_sounds_is_told_in_one_line(self):
