@@ -7,6 +7,11 @@ namespace {
 EM_JS(void, storageOpen, (const char *folder), {
     var path = UTF8ToString(folder);
     var ready = function () { Module['_gorlak_storage_ready'](); };
+    if (typeof indexedDB === 'undefined' || !indexedDB) {
+        err(path + ": this browser gives the page no storage; the progress lasts while the page is open");
+        ready();
+        return;
+    }
     try {
         FS.mkdirTree(path);
         FS.mount(IDBFS, {}, path);
@@ -15,9 +20,12 @@ EM_JS(void, storageOpen, (const char *folder), {
         ready();
         return;
     }
-    Module['gorlakStorage'] = {folder: path, saving: false, again: false};
+    var storage = {folder: path, saving: false, again: false, failed: false};
+    Module['gorlakStorage'] = storage;
     FS.syncfs(true, function (error) {
         if (error) {
+            // Said once: writing will not be said again.
+            storage.failed = true;
             err(path + ": cannot read the page's storage (" + error + "); the progress lasts while the page is open");
         }
         ready();

@@ -501,6 +501,24 @@ class PageTest(unittest.TestCase):
         finally:
             self.forget_stored_progress()
 
+    def test_a_page_without_storage_plays_on_and_says_so_once(self):
+        hidden = self.browser.send('Page.addScriptToEvaluateOnNewDocument',
+                                   source="Object.defineProperty(window, 'indexedDB', {get: () => undefined});")
+        try:
+            self.open_page()
+            self.assertEqual(self.probe()['level'], FIRST_LEVEL)
+            self.browser.evaluate("Module._gorlak_finish_level()")
+            self.assertTrue(self.browser.wait_for(
+                "Module._gorlak_probe(), gorlak.probe.level === '%s'" % SECOND_LEVEL, timeout=10))
+            self.wait_frames(10)
+            errors = self.browser.evaluate("gorlak.errors")
+            self.assertEqual(len(errors), 1, errors)
+            self.assertIn(PROGRESS_FOLDER, errors[0])
+            self.assertEqual(self.browser.evaluate("gorlak.state"), 'running')
+            self.assertEqual(self.browser.console_errors, [])
+        finally:
+            self.browser.send('Page.removeScriptToEvaluateOnNewDocument', identifier=hidden['identifier'])
+
     def test_escape_ends_the_game_with_a_message(self):
         self.open_page()
         self.click_canvas()
