@@ -8,9 +8,10 @@ packages=(build-essential cmake pkg-config libsdl1.2-dev libsdl-image1.2-dev lib
           zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
           xvfb xdotool x11-utils imagemagick dpkg-dev file appstream desktop-file-utils)
 
-# The web page's build and its server; its test and benchmark also drive
+# The web page's build (with the sounds' Opus encoder and the JavaScript
+# minifier) and its server; its test and benchmark also drive
 # Debian's Chromium.
-web_packages=(cmake emscripten python3)
+web_packages=(cmake emscripten opus-tools terser python3)
 browser_packages=(chromium python3-websocket)
 
 # install_missing [package...]: those packages, or the game's when none are

@@ -1,8 +1,10 @@
 // The page around the game: it downloads the code and the content with a
 // loading bar, hands the game its canvas and keyboard, enlarges the canvas
 // by whole screen pixels, and says so on the page when the game cannot
-// start or has ended. window.gorlak keeps what tests and benchmarks read:
-// the state, the frames' timing, and the game's output lines.
+// start or has ended. Sound may start once the player has clicked the game
+// or pressed a key on it; F11 or the button puts the game in full screen.
+// window.gorlak keeps what tests and benchmarks read: the state, the frames'
+// timing, the game's output lines and the writes to the page's storage.
 'use strict';
 
 (function () {
@@ -19,6 +21,7 @@
   const loadingBar = document.getElementById('loading-bar');
   const message = document.getElementById('message');
   const focusHint = document.getElementById('focus-hint');
+  const fullScreenButton = document.getElementById('full-screen');
   const options = new URLSearchParams(location.search);
   // A single level played by itself is a test or a benchmark run.
   const levelRun = options.has('level');
@@ -29,10 +32,12 @@
     frames: [],       // [start, work] of each frame, in milliseconds
     output: [],       // lines on standard output
     errors: [],       // lines on standard error
+    saves: 0,         // writes of the kept progress to the page's storage
   };
   window.gorlak = record;
 
   let pixelSize = 4;
+  let soundAllowed = false;
 
   function showMessage(title, detail, againLabel) {
     loading.hidden = true;
@@ -52,13 +57,45 @@
   }
 
   // The largest whole enlargement up to the game's pixel size that fits
-  // the window, at least 1.
+  // the window, at least 1; in full screen, the largest that fits the screen.
   function layOut() {
-    const room = document.documentElement.clientWidth - 24;
-    const fit = Math.min(Math.floor(room / canvas.width), Math.floor((window.innerHeight - 80) / canvas.height));
-    const scale = Math.max(1, Math.min(pixelSize, fit));
+    const fullScreen = document.fullscreenElement === stage;
+    const roomX = fullScreen ? stage.clientWidth : document.documentElement.clientWidth - 24;
+    const roomY = fullScreen ? stage.clientHeight : window.innerHeight - 80;
+    const fit = Math.min(Math.floor(roomX / canvas.width), Math.floor(roomY / canvas.height));
+    const scale = Math.max(1, fullScreen ? fit : Math.min(pixelSize, fit));
     stage.style.setProperty('--width', canvas.width * scale + 'px');
     stage.style.setProperty('--height', canvas.height * scale + 'px');
+  }
+
+  // The browser lets a page play sound once the player has used it: the
+  // first click on the game or key pressed on it lets the game start its
+  // sound.
+  function allowSound() {
+    if (soundAllowed) {
+      return;
+    }
+    soundAllowed = true;
+    if (window.Module) {
+      Module.gorlakSoundAllowed = true;
+      if (record.state === 'running') {
+        try {
+          Module._gorlak_allow_sound();
+        } catch (error) {
+          // The game plays on silently.
+          Module.printErr('No sound: ' + error);
+        }
+      }
+    }
+  }
+
+  function toggleFullScreen() {
+    if (document.fullscreenElement) {
+      document.exitFullscreen().catch(() => {});
+    } else if (stage.requestFullscreen) {
+      // A browser that refuses leaves the game as it is.
+      stage.requestFullscreen().catch(() => {});
+    }
   }
 
   function onStarted() {
@@ -145,6 +182,10 @@
     loadingText.textContent = 'Starting…';
     window.Module = {
       canvas: canvas,
+      // Sounds are decoded by the game's mixer once sound starts, not at
+      // loading, when the browser would not let them play.
+      noAudioDecoding: true,
+      gorlakSoundAllowed: soundAllowed,
       keyboardListeningElement: canvas,
       arguments: Array.from(options, ([key, value]) => key + '=' + value),
       print: (line) => {
@@ -176,6 +217,9 @@
         }
       },
       gorlakEnded: onEnded,
+      gorlakStorageSaved: () => {
+        record.saves += 1;
+      },
     };
     const script = document.createElement('script');
     script.src = URL.createObjectURL(new Blob([downloaded.code], { type: 'text/javascript' }));
@@ -185,7 +229,27 @@
 
   // The canvas takes the keyboard when clicked; keys held as it loses it
   // are let go, as when the window loses focus.
+  // F11 is the page's: the game never hears it.
+  function fullScreenKey(event) {
+    if (event.key === 'F11') {
+      event.preventDefault();
+      event.stopImmediatePropagation();
+      if (event.type === 'keydown' && !event.repeat) {
+        toggleFullScreen();
+      }
+    }
+  }
+  canvas.addEventListener('keydown', fullScreenKey, true);
+  canvas.addEventListener('keyup', fullScreenKey, true);
   canvas.addEventListener('mousedown', () => canvas.focus());
+  for (const kind of ['mousedown', 'keydown', 'touchstart']) {
+    canvas.addEventListener(kind, allowSound);
+  }
+  fullScreenButton.addEventListener('click', () => {
+    toggleFullScreen();
+    canvas.focus();
+  });
+  document.addEventListener('fullscreenchange', layOut);
   canvas.addEventListener('focus', () => {
     focusHint.hidden = true;
   });

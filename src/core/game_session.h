@@ -41,6 +41,9 @@ public:
     // False when a level cannot be loaded.
     bool runFrame();
     bool running() const { return game.running; }
+    // How often the kept progress has been written or cleared (0 when not
+    // kept).
+    unsigned int progressChanges() const { return progress_ != nullptr ? progress_->changes() : 0; }
 
     Game game;
     LevelList levelList;

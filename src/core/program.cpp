@@ -27,11 +27,22 @@ struct ProgramRun {
     bool sdlStarted = false;
     std::unique_ptr<GameSession> session;
     std::unique_ptr<GameSound> sound;  // null when silent
+    bool soundWanted = false;          // by the settings and the options
+    bool soundTried = false;
+    float soundVolume = 0.0f;
     ProgramState state = ProgramState::Failed;
 };
 
 ProgramRun run;
 LoopHook loopHook = nullptr;
+
+void openSound()
+{
+    if (run.soundWanted && !run.soundTried) {
+        run.soundTried = true;
+        run.sound = GameSound::start(run.soundVolume);
+    }
+}
 
 bool enterContent(const ProgramOptions &options)
 {
@@ -59,8 +70,10 @@ bool startSession(const ProgramOptions &options)
     if (options.seed.has_value()) {
         seedRandom(*options.seed);
     }
-    if (settings.Sound && options.sound) {
-        run.sound = GameSound::start(static_cast<float>(settings.SoundVolume) / 100.0f);
+    run.soundWanted = settings.Sound && options.sound;
+    run.soundVolume = static_cast<float>(settings.SoundVolume) / 100.0f;
+    if (!options.soundWaits) {
+        openSound();
     }
     run.session = std::make_unique<GameSession>();
     if (!run.session->loadLevels()) {
@@ -127,6 +140,14 @@ ProgramState runOneFrame()
     return run.state;
 }
 
+bool startSound()
+{
+    if (run.state == ProgramState::Running) {
+        openSound();
+    }
+    return run.sound != nullptr;
+}
+
 std::uint32_t msUntilNextFrame()
 {
     if (run.session == nullptr || run.options.drivenClock) {
@@ -163,6 +184,11 @@ GameSession *runningSession()
 Game *runningGame()
 {
     return run.session != nullptr ? &run.session->game : nullptr;
+}
+
+const GameSound *runningSound()
+{
+    return run.sound.get();
 }
 
 void setLoopHook(LoopHook hook)

@@ -11,6 +11,7 @@
 
 class Game;
 class GameSession;
+class GameSound;
 
 // What a pass of the loop leaves behind.
 enum class ProgramState { Running, Quit, Failed };
@@ -39,6 +40,9 @@ struct ProgramOptions {
     bool keepProgress = true;
     // Plays sound when the settings ask for it.
     bool sound = true;
+    // Leaves the sound output closed until startSound(): a web page may play
+    // sound only once the player has clicked it or pressed a key on it.
+    bool soundWaits = false;
 
     // A run that plays the same every time, for tests, benchmarks and tools:
     // the content folder given, a driven clock, a fixed seed, no joystick, no
@@ -56,6 +60,11 @@ bool startProgram(const ProgramOptions &options = {});
 // One pass of the loop: a frame when one is due, then the next level when
 // this one is finished.
 ProgramState runOneFrame();
+// Opens the sound output if the settings and the options ask for sound and
+// it is not open yet, and the game runs; true when sound now plays. A
+// device that cannot be opened is said once on standard error, and the game
+// plays on silently.
+bool startSound();
 // Milliseconds until the next frame is due (0 when it is due now, and
 // always 0 on a driven clock).
 std::uint32_t msUntilNextFrame();
@@ -72,6 +81,8 @@ int runProgram(const ProgramOptions &options = {});
 // stopProgram().
 GameSession *runningSession();
 Game *runningGame();
+// The running game's sound, or null while it is silent.
+const GameSound *runningSound();
 
 // Called after every pass of the desktop loop. The game sets none; test
 // programs use it to ask the game to quit.

@@ -73,6 +73,7 @@ bool ProgressFile::save(const LevelList &list)
         warnOnce("cannot write the progress");
         return false;
     }
+    ++changes_;
     return true;
 }
 
@@ -84,6 +85,7 @@ bool ProgressFile::clear()
         warnOnce("cannot clear the progress");
         return false;
     }
+    ++changes_;
     return true;
 }
 

@@ -31,12 +31,16 @@ public:
     bool save(const LevelList &list);
     // Forgets the progress: the next start begins at level 1.
     bool clear();
+    // How often save() or clear() has changed the file; the web page copies
+    // the file into its persistent storage after each change.
+    unsigned int changes() const { return changes_; }
 
 private:
     void warnOnce(const char *what);
 
     std::filesystem::path file_;
     bool warned_ = false;
+    unsigned int changes_ = 0;
 };
 
 // The first list position naming a level that is not completed; 1 when

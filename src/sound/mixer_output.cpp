@@ -50,10 +50,10 @@ MixerOutput::~MixerOutput()
 void MixerOutput::loadEffects()
 {
     for (int i = 0; i < kSoundEffectCount; ++i) {
-        const char *file = soundEffectFile(static_cast<SoundEffect>(i));
-        chunks_[static_cast<std::size_t>(i)] = Mix_LoadWAV(file);
+        const std::string file = soundEffectFile(static_cast<SoundEffect>(i));
+        chunks_[static_cast<std::size_t>(i)] = Mix_LoadWAV(file.c_str());
         if (chunks_[static_cast<std::size_t>(i)] == nullptr) {
-            std::fprintf(stderr, "%s: cannot load sound, going on without it: %s\n", file, Mix_GetError());
+            std::fprintf(stderr, "%s: cannot load sound, going on without it: %s\n", file.c_str(), Mix_GetError());
         }
     }
 }
@@ -82,7 +82,11 @@ void MixerOutput::play(SoundEffect effect, float volume, float pan)
         return;  // every channel busy: this one is not missed among them
     }
     place(channel, volume, pan);
-    Mix_PlayChannel(channel, chunk, 0);
+    // The browser's mixer pans only a sound that plays, so a started sound
+    // is placed again.
+    if (Mix_PlayChannel(channel, chunk, 0) == channel) {
+        place(channel, volume, pan);
+    }
 }
 
 void MixerOutput::loop(SoundEffect effect, float volume, float pan)
@@ -99,8 +103,8 @@ void MixerOutput::loop(SoundEffect effect, float volume, float pan)
         return;
     }
     place(channel, volume, pan);
-    if (Mix_Playing(channel) == 0) {
-        Mix_PlayChannel(channel, chunk, -1);
+    if (Mix_Playing(channel) == 0 && Mix_PlayChannel(channel, chunk, -1) == channel) {
+        place(channel, volume, pan);
     }
 }
 

@@ -1,14 +1,19 @@
 #include "sound/sound_effect.h"
 
-const char *soundEffectFile(SoundEffect effect)
+#include <array>
+
+// The web page's build hears compressed copies of the same sounds and names
+// their file type.
+#ifndef GORLAK_SOUND_FILE_TYPE
+#define GORLAK_SOUND_FILE_TYPE ".wav"
+#endif
+
+std::string soundEffectFile(SoundEffect effect)
 {
-    static constexpr std::array<const char *, kSoundEffectCount> files = {
-        "data/sfx/engine_idle.wav", "data/sfx/engine_full.wav", "data/sfx/shred.wav",
-        "data/sfx/zombie_death.wav", "data/sfx/splash_in.wav",  "data/sfx/splash_out.wav",
-        "data/sfx/swim_stroke.wav", "data/sfx/blood_drip.wav",  "data/sfx/jump.wav",
-        "data/sfx/collect.wav",     "data/sfx/door_open.wav",   "data/sfx/level_done.wav",
-        "data/sfx/outro_burst.wav", "data/sfx/groan_1.wav",     "data/sfx/groan_2.wav",
-        "data/sfx/groan_3.wav",
+    static constexpr std::array<const char *, kSoundEffectCount> names = {
+        "engine_idle", "engine_full", "shred",     "zombie_death", "splash_in", "splash_out",
+        "swim_stroke", "blood_drip",  "jump",      "collect",      "door_open", "level_done",
+        "outro_burst", "groan_1",     "groan_2",   "groan_3",
     };
-    return files[static_cast<std::size_t>(effect)];
+    return std::string("data/sfx/") + names[static_cast<std::size_t>(effect)] + GORLAK_SOUND_FILE_TYPE;
 }

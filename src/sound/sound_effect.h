@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 enum class SoundEffect {
     EngineIdle,
@@ -24,8 +25,9 @@ enum class SoundEffect {
 
 inline constexpr int kSoundEffectCount = 16;
 
-// "data/sfx/<name>.wav", relative to the content directory.
-const char *soundEffectFile(SoundEffect effect);
+// "data/sfx/<name>.wav", relative to the content directory (.opus in the
+// web page, which downloads its sounds compressed).
+std::string soundEffectFile(SoundEffect effect);
 
 // The two engine sounds loop for as long as the mower runs; each has a
 // channel of its own.

@@ -26,6 +26,16 @@ EM_JS(void, pageFrameRan, (double startMs, double workMs), {
     if (Module['gorlakFrameRan']) Module['gorlakFrameRan'](startMs, workMs);
 });
 
+EM_JS(int, pageSoundAllowed, (), {
+    return Module['gorlakSoundAllowed'] ? 1 : 0;
+});
+
+EM_JS(int, pageCanPlaySound, (), {
+    var webAudio = typeof AudioContext !== 'undefined' || typeof webkitAudioContext !== 'undefined';
+    var opus = typeof Audio !== 'undefined' && new Audio().canPlayType('audio/ogg; codecs=opus') !== '';
+    return webAudio && opus ? 1 : 0;
+});
+
 EM_JS(void, pageStarted, (), {
     if (Module['gorlakStarted']) Module['gorlakStarted']();
 });
@@ -63,6 +73,16 @@ void showPicture(const std::uint32_t *pixels, int width, int height, int pitch)
 void frameRan(double startMs, double workMs)
 {
     pageFrameRan(startMs, workMs);
+}
+
+bool soundAllowed()
+{
+    return pageSoundAllowed() != 0;
+}
+
+bool canPlaySound()
+{
+    return pageCanPlaySound() != 0;
 }
 
 void started()

@@ -19,6 +19,12 @@ void showPicture(const std::uint32_t *pixels, int width, int height, int pitch);
 // of the page's clock.
 void frameRan(double startMs, double workMs);
 
+// Whether the player has clicked the game or pressed a key on it, after
+// which the browser lets the page play sound; and whether the browser can
+// play the game's sounds at all (Web Audio, and Ogg Opus files).
+bool soundAllowed();
+bool canPlaySound();
+
 // The game is running, or has ended (status 0 after the player quit, 1 after
 // a failure, whose reason went to standard error).
 void started();

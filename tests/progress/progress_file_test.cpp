@@ -64,8 +64,10 @@ TEST_F(Progress, kept_after_each_level_resumed_at_the_first_unfinished_and_clear
     ASSERT_TRUE(session().start());
     EXPECT_EQ(session().levelList.current, 1);
     EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(session().progressChanges(), 0u);
     finishLevel();
     ASSERT_EQ(session().levelList.current, 2);
+    EXPECT_EQ(session().progressChanges(), 1u);
     EXPECT_NE(readFile(file).find("position=\"1\" filename=\"data/levels/plain.xml\" completed=\"1\""),
               std::string::npos)
         << readFile(file);
@@ -78,6 +80,7 @@ TEST_F(Progress, kept_after_each_level_resumed_at_the_first_unfinished_and_clear
     finishLevel();
     EXPECT_EQ(session().levelList.current, 1);
     EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(session().progressChanges(), 1u);
     EXPECT_EQ(readFile("data/levels.xml"), shippedList);
 
     restartProgram();
@@ -131,6 +134,7 @@ TEST_F(Progress, counts_only_matching_entries_and_survives_damage_and_unwritable
     finishLevel();
     const std::string lines = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << lines;
+    EXPECT_EQ(session().progressChanges(), 0u) << "nothing was written";
     EXPECT_EQ(session().levelList.current, 3);
     EXPECT_TRUE(game->running);
 }

@@ -11,6 +11,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -44,9 +45,13 @@ public:
 struct Heard {
     bool written = false;  // the driver opened its file
     double rms = 0.0;      // of the samples after the first half second
+    bool writtenBeforeStart = false;  // when the sound waited for startSound()
+    bool started = false;             // what startSound() answered
 };
 
-Heard listen(const SoundContent &content, Mower mower)
+// The sound waits for startSound() until this many milliseconds into the
+// run (the web page's first click), or starts with the game when negative.
+Heard listen(const SoundContent &content, Mower mower, int soundStartMs = -1)
 {
     const fs::path file = tempPath("sound.raw");
     fs::remove(file);
@@ -60,6 +65,7 @@ Heard listen(const SoundContent &content, Mower mower)
     options.seed = 1;
     options.openJoystick = false;
     options.keepProgress = false;
+    options.soundWaits = soundStartMs >= 0;
     if (!startProgram(options)) {
         stopProgram();
         ADD_FAILURE() << "the game did not start";
@@ -70,8 +76,17 @@ Heard listen(const SoundContent &content, Mower mower)
     if (mower == Mower::OnZombie) {
         world.zombies.push_back(std::make_unique<Zombie>(Vec2(), 0.0f, 250.0f, 1.0e9f));
     }
+    Heard heard;
     const std::uint32_t start = SDL_GetTicks();
-    while (SDL_GetTicks() - start < 2200) {
+    bool waiting = soundStartMs >= 0;
+    while (SDL_GetTicks() - start < 2200 + static_cast<std::uint32_t>(std::max(soundStartMs, 0))) {
+        if (waiting && SDL_GetTicks() - start >= static_cast<std::uint32_t>(soundStartMs)) {
+            waiting = false;
+            heard.writtenBeforeStart = fs::exists(file);
+            heard.started = startSound();
+            // A second call opens nothing more.
+            heard.started = startSound() && heard.started;
+        }
         game.leftButtonHeld = mower == Mower::Full;
         for (auto &zombie : world.zombies) {
             zombie->position = game.player.handPoint() - Vec2(3.5f, 3.5f);
@@ -82,12 +97,12 @@ Heard listen(const SoundContent &content, Mower mower)
     }
     stopProgram();
 
-    Heard heard;
     std::ifstream in(file, std::ios::binary);
     heard.written = static_cast<bool>(in);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
     fs::remove(file);
-    const std::size_t skip = 22050 * 2 * 2 / 2;  // half a second of 16-bit stereo
+    // Half a second of 16-bit stereo.
+    const std::size_t skip = 22050 * 2 * 2 / 2;
     double sum = 0.0;
     std::size_t count = 0;
     for (std::size_t i = skip; i + 1 < bytes.size(); i += 2) {
@@ -117,4 +132,20 @@ TEST(GameSound, silent_without_the_setting_the_engine_follows_the_throttle_and_s
     EXPECT_GT(idle.rms, 300.0);
     EXPECT_GT(full.rms, 2.5 * idle.rms) << idle.rms << " then " << full.rms;
     EXPECT_GT(shredding.rms, 1.3 * idle.rms) << idle.rms << " then " << shredding.rms;
+}
+
+TEST(GameSound, waits_for_start_sound_when_asked_to)
+{
+    {
+        const SoundContent loud("<Width>64</Width><Height>48</Height><Sound>1</Sound><SoundVolume>80</SoundVolume>");
+        const Heard late = listen(loud, Mower::Idle, 500);
+        EXPECT_FALSE(late.writtenBeforeStart) << "no device is opened before startSound()";
+        EXPECT_TRUE(late.started);
+        ASSERT_TRUE(late.written);
+        EXPECT_GT(late.rms, 300.0);
+    }
+    const SoundContent silent("<Width>64</Width><Height>48</Height>");
+    const Heard never = listen(silent, Mower::Idle, 200);
+    EXPECT_FALSE(never.started) << "the settings ask for no sound";
+    EXPECT_TRUE(!never.written || never.rms == 0.0) << never.rms;
 }

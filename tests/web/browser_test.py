@@ -1,7 +1,9 @@
 """The game's web page in headless Chromium, driven through the DevTools
-protocol: it loads and plays, takes the keyboard and the mouse, says so on
-the page when it cannot start or has ended, and draws every shipped level as
-the desktop build draws it.
+protocol: it loads and plays, takes the keyboard and the mouse, starts its
+sound on the first click, pauses, restarts a level, goes to full screen,
+keeps the progress in the page's storage across a reload, says so on the
+page when it cannot start or has ended, and draws every shipped level as the
+desktop build draws it.
 
     browser_test.py PAGE_DIR SCREENSHOT_TOOL REPO OUT_DIR [TEST_NAME...]
 
@@ -21,6 +23,7 @@ import sys
 import tempfile
 import time
 import unittest
+import wave
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
@@ -41,7 +44,14 @@ COMPARED_AIM = '-0.7'
 # the page's.
 CHANNEL_TOLERANCE = 2
 
-KEYS = {'d': ('d', 'KeyD', 68), 'Escape': ('Escape', 'Escape', 27)}
+KEYS = {'d': ('d', 'KeyD', 68), 'p': ('p', 'KeyP', 80), 'r': ('r', 'KeyR', 82), 'F11': ('F11', 'F11', 122),
+        'Escape': ('Escape', 'Escape', 27)}
+
+# Where the page keeps the progress: the browser's HOME is /home/web_user,
+# and the page's storage is an IndexedDB database named after the folder.
+PROGRESS_FOLDER = '/home/web_user/.local/share/gorlak-zombies'
+FIRST_LEVEL = 'data/levels/level01_first_steps.xml'
+SECOND_LEVEL = 'data/levels/level02_blood_pools.xml'
 
 
 def shipped_levels():
@@ -124,6 +134,45 @@ class PageTest(unittest.TestCase):
         path = os.path.join(OUT_DIR, name)
         self.browser.screenshot(path)
         return path
+
+    def open_bare_page(self, url):
+        """A page that is not the game's, for what the test does from its
+        address; the browser's request for its icon (the game's page names
+        its own) is let pass."""
+        self.browser.open(url)
+        self.browser.wait_for("document.readyState === 'complete'", timeout=10)
+        deadline = time.time() + 3
+        while time.time() < deadline and not any('favicon.ico' in e for e in self.browser.console_errors):
+            self.browser.evaluate('0')
+            time.sleep(0.05)
+        self.browser.console_errors[:] = [e for e in self.browser.console_errors if 'favicon.ico' not in e]
+
+    def stored_progress(self):
+        """The progress file as the page's storage holds it, or None."""
+        return self.browser.evaluate("""new Promise((resolve, reject) => {
+            const request = indexedDB.open('%s');
+            request.onerror = () => reject(request.error);
+            request.onsuccess = () => {
+                const db = request.result;
+                if (!db.objectStoreNames.contains('FILE_DATA')) { db.close(); resolve(null); return; }
+                const get = db.transaction(['FILE_DATA'], 'readonly').objectStore('FILE_DATA')
+                    .get('%s/progress.xml');
+                get.onsuccess = () => {
+                    db.close();
+                    resolve(get.result ? new TextDecoder().decode(get.result.contents) : null);
+                };
+                get.onerror = () => { db.close(); reject(get.error); };
+            };
+        })""" % (PROGRESS_FOLDER, PROGRESS_FOLDER))
+
+    def forget_stored_progress(self):
+        # From a page of the same origin that does not hold the storage open.
+        self.open_bare_page(self.server.url + 'page.css')
+        self.assertTrue(self.browser.evaluate("""new Promise((resolve) => {
+            const request = indexedDB.deleteDatabase('%s');
+            request.onsuccess = () => resolve(true);
+            request.onerror = request.onblocked = () => resolve(false);
+        })""" % PROGRESS_FOLDER))
 
     def assert_console_clean(self):
         self.assertEqual(self.browser.console_errors, [])
@@ -271,6 +320,205 @@ class PageTest(unittest.TestCase):
         self.assertGreater(changed, 10)
         self.assert_console_clean()
 
+    def test_sound_starts_on_the_first_click_and_the_game_plays_on(self):
+        self.open_page()
+        self.wait_frames(30)
+        # Before the player has used the page the game plays silently and
+        # asks the browser for nothing.
+        probe = self.probe()
+        self.assertFalse(probe['sound'])
+        self.assertEqual(probe['audio'], 'none')
+        self.assert_console_clean()
+
+        self.click_canvas()
+        self.assertTrue(self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.sound", timeout=10),
+                        'a click on the game should start its sound')
+        # The engine's loop plays once its sound is decoded.
+        self.assertTrue(self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.soundsPlaying >= 1", timeout=10),
+                        'the engine should be heard')
+        self.assertEqual(self.probe()['audio'], 'running')
+        # Sounds come and go as the player runs; frames keep their pace, and
+        # the engine, a loop of one second, still runs after it.
+        start = self.frame_count()
+        self.press('d', seconds=1.5)
+        self.assertGreaterEqual(self.frame_count() - start, 38)
+        self.assertGreaterEqual(self.probe()['soundsPlaying'], 1)
+        # A pause holds every sound; play resumes them.
+        self.press('p', seconds=0.05)
+        self.assertTrue(self.browser.wait_for(
+            "Module._gorlak_probe(), gorlak.probe.paused && gorlak.probe.soundsPlaying === 0", timeout=5))
+        self.press('p', seconds=0.05)
+        self.assertTrue(self.browser.wait_for(
+            "Module._gorlak_probe(), !gorlak.probe.paused && gorlak.probe.soundsPlaying >= 1", timeout=5))
+        self.assert_console_clean()
+
+    def test_a_browser_that_cannot_play_the_sounds_is_told_in_one_line(self):
+        hidden = self.browser.send('Page.addScriptToEvaluateOnNewDocument',
+                                   source="HTMLMediaElement.prototype.canPlayType = () => '';")
+        try:
+            self.open_page()
+            self.click_canvas()
+            self.wait_frames(10)
+            self.click_canvas()
+            self.press('d', seconds=0.3)
+            self.wait_frames(10)
+            self.assertFalse(self.probe()['sound'])
+            self.assertEqual(self.browser.evaluate("gorlak.errors"),
+                             ["No sound: this browser cannot play the game's sounds (Web Audio, Ogg Opus)"])
+            self.assertEqual(self.browser.evaluate("gorlak.state"), 'running')
+            self.assertEqual(self.browser.console_errors, [])
+        finally:
+            self.browser.send('Page.removeScriptToEvaluateOnNewDocument', identifier=hidden['identifier'])
+
+    def test_every_page_sound_decodes_to_its_full_length(self):
+        # The page's compressed sounds, decoded by the browser, last as long
+        # as the WAVs they were made from: a shorter engine loop would click
+        # at every turn.
+        folder = os.path.join(os.path.dirname(PAGE_DIR), 'sfx')
+        lengths = {}
+        for name in sorted(os.listdir(os.path.join(REPO, 'data', 'sfx'))):
+            with wave.open(os.path.join(REPO, 'data', 'sfx', name)) as sound:
+                lengths[os.path.splitext(name)[0] + '.opus'] = (sound.getnframes(), sound.getframerate())
+        self.assertEqual(sorted(lengths), sorted(os.listdir(folder)))
+        server = FolderServer(folder)
+        try:
+            # A page of that folder's address lets the test fetch from it.
+            self.open_bare_page(server.url + 'engine_idle.opus')
+            decoded = self.browser.evaluate("""(async () => {
+                const lengths = %s, decoded = {};
+                for (const [name, [frames, rate]] of Object.entries(lengths)) {
+                    const bytes = await (await fetch(name)).arrayBuffer();
+                    const context = new OfflineAudioContext(1, 1, rate);
+                    decoded[name] = (await context.decodeAudioData(bytes)).length;
+                }
+                return decoded;
+            })()""" % json.dumps(lengths))
+        finally:
+            self.browser.open('about:blank')
+            self.browser.wait_for("document.readyState === 'complete'", timeout=10)
+            server.close()
+        for name, (frames, _) in lengths.items():
+            # Within a sample: the browser decodes at its own rate first.
+            self.assertLessEqual(abs(decoded[name] - frames), 1, name)
+        self.assertEqual(self.browser.console_errors, [])
+
+    def test_p_pauses_the_view_and_r_restarts_the_level(self):
+        self.open_page()
+        self.click_canvas()
+        self.wait_frames(5)
+        start_x = self.probe()['player'][0]
+        self.press('d', seconds=1.0)
+        self.wait_frames(3)
+        self.assertGreater(self.probe()['player'][0], start_x + 20)
+
+        _, _, playing = self.canvas_pixels()
+        self.press('p', seconds=0.05)
+        self.assertTrue(self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.paused", timeout=5))
+        time.sleep(0.2)
+        frames = self.frame_count()
+        _, _, paused = self.canvas_pixels()
+        x = self.probe()['player'][0]
+        # Held keys wait for play to resume: nothing moves, no frame runs,
+        # and the canvas stays as it is.
+        self.press('d', seconds=1.0)
+        self.assertEqual(self.frame_count(), frames)
+        self.assertEqual(self.probe()['player'][0], x)
+        _, _, still = self.canvas_pixels()
+        self.assertEqual(still, paused, 'the paused view should not change')
+        # The PAUSED banner stands over the middle of the view.
+        changed = sum(playing[i:i + 3] != paused[i:i + 3]
+                      for y in range(WORLD_H // 2 - 12, WORLD_H // 2 + 12)
+                      for x in range(WORLD_W // 2 - 40, WORLD_W // 2 + 40)
+                      for i in [(y * WORLD_W + x) * 4])
+        self.assertGreater(changed, 200, 'the PAUSED banner should be drawn')
+        self.screenshot('page_paused.png')
+
+        self.press('p', seconds=0.05)
+        self.wait_frames(10)
+        self.assertFalse(self.probe()['paused'])
+        self.press('r', seconds=0.05)
+        self.assertTrue(self.browser.wait_for(
+            "Module._gorlak_probe(), Math.abs(gorlak.probe.player[0] - %f) < 1" % start_x, timeout=5),
+            'r should put the player back at the level\'s start')
+        self.wait_frames(10)
+        self.assert_console_clean()
+
+    def test_f11_and_the_button_show_the_game_on_the_whole_screen(self):
+        self.open_page()
+        self.click_canvas()
+        windowed = self.canvas_rect()
+        self.press('F11', seconds=0.05)
+        self.assertTrue(self.browser.wait_for("document.fullscreenElement === document.getElementById('stage')",
+                                              timeout=5), 'F11 should ask for full screen')
+        self.wait_frames(5)
+        left, top, width, height = self.canvas_rect()
+        screen = self.browser.evaluate("[window.innerWidth, window.innerHeight]")
+        # The largest whole enlargement that fits, in the middle of the screen.
+        scale = min(screen[0] // WORLD_W, screen[1] // WORLD_H)
+        self.assertEqual((width, height), (WORLD_W * scale, WORLD_H * scale))
+        self.assertLess(abs(left + width / 2 - screen[0] / 2), 1.0)
+        self.assertLess(abs(top + height / 2 - screen[1] / 2), 1.0)
+        self.screenshot('page_full_screen.png')
+        self.press('F11', seconds=0.05)
+        self.assertTrue(self.browser.wait_for("document.fullscreenElement === null", timeout=5))
+        self.wait_frames(3)
+        self.assertEqual(self.canvas_rect(), windowed)
+
+        left, top, width, height = self.browser.evaluate(
+            "(() => { const b = document.getElementById('full-screen'); b.scrollIntoView();"
+            " const r = b.getBoundingClientRect(); return [r.left, r.top, r.width, r.height]; })()")
+        self.browser.mouse('mousePressed', left + width / 2, top + height / 2, button='left', clicks=1)
+        self.browser.mouse('mouseReleased', left + width / 2, top + height / 2, button='left', clicks=1)
+        self.assertTrue(self.browser.wait_for("document.fullscreenElement !== null", timeout=5),
+                        'the button should ask for full screen')
+        self.assertTrue(self.browser.evaluate("document.activeElement === document.getElementById('screen')"))
+        self.press('F11', seconds=0.05)
+        self.assertTrue(self.browser.wait_for("document.fullscreenElement === null", timeout=5))
+        self.wait_frames(10)
+        self.assertFalse(self.probe()['paused'])
+        self.assert_console_clean()
+
+    def test_progress_is_kept_in_the_page_storage_and_a_reload_resumes(self):
+        self.forget_stored_progress()
+        try:
+            self.open_page()
+            self.assertEqual(self.probe()['level'], FIRST_LEVEL)
+            self.assertIsNone(self.stored_progress())
+            # Through the first level's door: the game goes on to the second
+            # and writes the progress, which reaches the page's storage.
+            self.browser.evaluate("Module._gorlak_finish_level()")
+            self.assertTrue(self.browser.wait_for(
+                "Module._gorlak_probe(), gorlak.probe.level === '%s' && gorlak.saves >= 1" % SECOND_LEVEL, timeout=10))
+            stored = self.stored_progress()
+            self.assertIsNotNone(stored, 'the progress should be in the page\'s storage')
+            self.assertIn('position="1" filename="%s" completed="1"' % FIRST_LEVEL, stored)
+
+            # A reloaded page reads it before start-up and resumes there.
+            self.open_page()
+            self.assertEqual(self.probe()['level'], SECOND_LEVEL)
+            self.wait_frames(10)
+            self.assert_console_clean()
+        finally:
+            self.forget_stored_progress()
+
+    def test_a_page_without_storage_plays_on_and_says_so_once(self):
+        hidden = self.browser.send('Page.addScriptToEvaluateOnNewDocument',
+                                   source="Object.defineProperty(window, 'indexedDB', {get: () => undefined});")
+        try:
+            self.open_page()
+            self.assertEqual(self.probe()['level'], FIRST_LEVEL)
+            self.browser.evaluate("Module._gorlak_finish_level()")
+            self.assertTrue(self.browser.wait_for(
+                "Module._gorlak_probe(), gorlak.probe.level === '%s'" % SECOND_LEVEL, timeout=10))
+            self.wait_frames(10)
+            errors = self.browser.evaluate("gorlak.errors")
+            self.assertEqual(len(errors), 1, errors)
+            self.assertIn(PROGRESS_FOLDER, errors[0])
+            self.assertEqual(self.browser.evaluate("gorlak.state"), 'running')
+            self.assertEqual(self.browser.console_errors, [])
+        finally:
+            self.browser.send('Page.removeScriptToEvaluateOnNewDocument', identifier=hidden['identifier'])
+
     def test_escape_ends_the_game_with_a_message(self):
         self.open_page()
         self.click_canvas()
@@ -309,6 +557,10 @@ class PageTest(unittest.TestCase):
                 self.assertIn('could not be loaded', text)
                 self.assertIn('gorlak_zombies.wasm', text)
             finally:
+                # Leave the page first: a late request for its icon would
+                # otherwise find the folder gone and be told in the next test.
+                self.browser.open('about:blank')
+                self.browser.wait_for("document.readyState === 'complete'", timeout=10)
                 server.close()
         finally:
             shutil.rmtree(folder)
