@@ -287,7 +287,7 @@ class PageTest(unittest.TestCase):
         # aims.
         key, code, key_code = KEYS['d']
         self.browser.key('keyDown', key, code, key_code)
-        ran = self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.player[0] > 70", timeout=10)
+        ran = self.browser.wait_for("Module._gorlak_probe(), gorlak.probe.player[0] > 60", timeout=10)
         self.browser.key('keyUp', key, code, key_code)
         self.assertTrue(ran, 'holding d should run the player to the right')
         self.wait_frames(10)
