@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int kFrequency = 22050;
@@ -11,6 +14,44 @@ constexpr int kChannels = 16;
 // Channels 0 and 1 belong to the engine's loops; single sounds take the
 // first free one of the rest.
 constexpr int kLoopChannels = static_cast<int>(kEngineLoops.size());
+
+// The audio libraries under SDL write complaints of their own on standard
+// error while a device opens (ALSA names every card it did not find); they
+// are kept off it for that moment, and one line of ours tells the outcome.
+class QuietStandardError {
+public:
+    QuietStandardError()
+    {
+        std::fflush(stderr);
+        saved_ = dup(STDERR_FILENO);
+        const int nowhere = ::open("/dev/null", O_WRONLY);
+        if (saved_ >= 0 && nowhere >= 0) {
+            dup2(nowhere, STDERR_FILENO);
+        }
+        if (nowhere >= 0) {
+            close(nowhere);
+        }
+    }
+    ~QuietStandardError()
+    {
+        std::fflush(stderr);
+        if (saved_ >= 0) {
+            dup2(saved_, STDERR_FILENO);
+            close(saved_);
+        }
+    }
+    QuietStandardError(const QuietStandardError &) = delete;
+    QuietStandardError &operator=(const QuietStandardError &) = delete;
+
+private:
+    int saved_ = -1;
+};
+
+bool openAudioDevice()
+{
+    const QuietStandardError quiet;
+    return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, kChunkSamples) == 0;
+}
 
 int loopChannel(SoundEffect effect)
 {
@@ -22,8 +63,7 @@ int loopChannel(SoundEffect effect)
 
 std::unique_ptr<MixerOutput> MixerOutput::open()
 {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
-        Mix_OpenAudio(kFrequency, AUDIO_S16SYS, 2, kChunkSamples) != 0) {
+    if (!openAudioDevice()) {
         std::fprintf(stderr, "No sound: cannot open the audio device: %s\n", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
