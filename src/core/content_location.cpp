@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -35,7 +34,15 @@ bool holdsContent(const fs::path &directory)
     std::error_code error;
     // settings.xml is optional (its values have defaults); the level list is not.
     const fs::path levelList = directory / "data" / "levels.xml";
-    return fs::is_regular_file(levelList, error) && std::ifstream(levelList).good();
+    if (!fs::is_regular_file(levelList, error)) {
+        return false;
+    }
+    std::FILE *file = std::fopen(levelList.c_str(), "r");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
 }
 
 bool looksLikeContent(const fs::path &directory)

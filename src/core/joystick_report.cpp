@@ -1,13 +1,24 @@
 #include "core/joystick_report.h"
 
-#include <iostream>
+namespace {
 
-int openJoystick(JoystickSource &source, std::ostream &out)
+// One line of the report, flushed at once so that the player sees it even if
+// the game stops right after.
+void reportLine(std::FILE *out, const std::string &line)
+{
+    std::fwrite(line.data(), 1, line.size(), out);
+    std::fputc('\n', out);
+    std::fflush(out);
+}
+
+}  // namespace
+
+int openJoystick(JoystickSource &source, std::FILE *out)
 {
     const int count = source.count();
     if (count < 1) {
-        out << count << std::endl;
-        out << "Couldn't find a joystick" << std::endl;
+        reportLine(out, std::to_string(count));
+        reportLine(out, "Couldn't find a joystick");
         return -1;
     }
     // An Xbox 360 pad has the axis layout the controls expect, so it is
@@ -15,21 +26,19 @@ int openJoystick(JoystickSource &source, std::ostream &out)
     int chosen = 0;
     for (int i = 0; i < count; ++i) {
         const std::string name = source.name(i);
-        if (name.find("360") != std::string::npos) {
+        const bool preferred = name.find("360") != std::string::npos;
+        if (preferred) {
             chosen = i;
-            out << "[x] ";
-        } else {
-            out << "[ ] ";
         }
-        out << name << std::endl;
+        reportLine(out, (preferred ? "[x] " : "[ ] ") + name);
     }
     JoystickSource::Counts counts;
     if (source.open(chosen, counts)) {
-        out << "Opened Joystick: " << chosen << std::endl;
-        out << "Name: " << source.name(chosen) << std::endl;
-        out << "Number of Axes: " << counts.axes << std::endl;
-        out << "Number of Buttons: " << counts.buttons << std::endl;
-        out << "Number of Balls: " << counts.balls << std::endl;
+        reportLine(out, "Opened Joystick: " + std::to_string(chosen));
+        reportLine(out, "Name: " + source.name(chosen));
+        reportLine(out, "Number of Axes: " + std::to_string(counts.axes));
+        reportLine(out, "Number of Buttons: " + std::to_string(counts.buttons));
+        reportLine(out, "Number of Balls: " + std::to_string(counts.balls));
     }
     source.enableEvents();
     return chosen;

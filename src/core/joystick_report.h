@@ -2,7 +2,7 @@
 // output that tells the player which pad the game listens to.
 #pragma once
 
-#include <ostream>
+#include <cstdio>
 #include <string>
 
 // The joystick facts the report needs; the SDL joystick subsystem in the
@@ -28,7 +28,7 @@ public:
 // Chooses the last pad whose name contains "360" (else pad 0), opens it and
 // writes the report to `out`, flushing every line. Returns the chosen index,
 // also when opening failed, or -1 when there is no joystick.
-int openJoystick(JoystickSource &source, std::ostream &out);
+int openJoystick(JoystickSource &source, std::FILE *out);
 
 // The same with SDL's joysticks, reporting on standard output. Needs SDL
 // initialised with SDL_INIT_JOYSTICK. Returns the index joystick events

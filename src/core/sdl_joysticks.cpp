@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include <iostream>
+#include <cstdio>
 
 namespace {
 
@@ -38,5 +38,5 @@ public:
 int openJoystick()
 {
     SdlJoysticks joysticks;
-    return openJoystick(joysticks, std::cout);
+    return openJoystick(joysticks, stdout);
 }

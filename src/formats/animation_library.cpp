@@ -2,8 +2,19 @@
 
 #include "xml/load_xml_file.h"
 
-#include <iostream>
+#include <cstdio>
 #include <utility>
+
+namespace {
+
+// One line on standard error, written whole: animation names come from the
+// file and may hold any byte.
+void reportLine(const std::string &line)
+{
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+}  // namespace
 
 const Animation *AnimationLibrary::find(const std::string &name) const
 {
@@ -59,11 +70,10 @@ void AnimationLibrary::serialize(XmlReader &reader)
         // such an animation is never stored: playing its name keeps
         // whatever a sprite shows.
         if (animation->frames.empty()) {
-            std::cerr << fileName_ << ": animation \"" << animation->name << "\" has no Rect frame, not loaded"
-                      << std::endl;
+            reportLine(fileName_ + ": animation \"" + animation->name + "\" has no Rect frame, not loaded\n");
         } else if (animation->FrameLength <= 0) {
-            std::cerr << fileName_ << ": animation \"" << animation->name << "\" has FrameLength "
-                      << animation->FrameLength << ", not loaded" << std::endl;
+            reportLine(fileName_ + ": animation \"" + animation->name + "\" has FrameLength " +
+                       std::to_string(animation->FrameLength) + ", not loaded\n");
         } else {
             add(std::move(animation));
         }
@@ -81,14 +91,13 @@ bool loadAnimationLibrary(const std::string &fileName)
     AnimationLibrary &library = animationLibrary();
     library.setFileName(fileName);
     if (!loadXmlFile(library, fileName, "Animations")) {
-        std::cerr << fileName << ": cannot read the animations (missing file or no element)"
-                  << std::endl;
+        reportLine(fileName + ": cannot read the animations (missing file or no element)\n");
         return false;
     }
     // Without any animation every sprite would show its whole picture: the
     // file is not one the game can play with.
     if (library.size() == 0) {
-        std::cerr << fileName << ": holds no usable animation" << std::endl;
+        reportLine(fileName + ": holds no usable animation\n");
         return false;
     }
     return true;

@@ -3,7 +3,7 @@
 #include "xml/load_xml_file.h"
 
 #include <algorithm>
-#include <iostream>
+#include <cstdio>
 
 namespace {
 
@@ -12,7 +12,7 @@ void limitValue(std::int32_t &value, std::int32_t low, std::int32_t high, const 
 {
     const std::int32_t used = std::clamp(value, low, high);
     if (used != value) {
-        std::cerr << fileName << ": " << element << " " << value << " is out of range, using " << used << std::endl;
+        std::fprintf(stderr, "%s: %s %d is out of range, using %d\n", fileName.c_str(), element, value, used);
         value = used;
     }
 }

@@ -49,7 +49,7 @@ void ProgressFile::restore(LevelList &list) const
         return;
     }
     const std::string fileName = file_.string();
-    const std::unique_ptr<XmlNode> root = scanXmlTree(fileName);
+    const std::unique_ptr<XmlNode> root = scanXmlFile(fileName);
     if (root == nullptr || root->name() != kRootName) {
         std::fprintf(stderr, "%s: not a progress file; playing from level 1\n", file_.string().c_str());
         return;

@@ -5,7 +5,7 @@
 
 #include <SDL.h>
 
-#include <iostream>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -56,7 +56,7 @@ private:
 int openJoystick()
 {
     BrowserGamepads gamepads;
-    const int chosen = openJoystick(gamepads, std::cout);
+    const int chosen = openJoystick(gamepads, stdout);
     // Joystick events name the slot.
     return chosen < 0 ? chosen : gamepads.slotOf(chosen);
 }

@@ -3,34 +3,28 @@
 // the tree.
 #pragma once
 
-#include "xml/xml_document.h"
-#include "xml/xml_parser.h"
 #include "xml/xml_reader.h"
 
-#include <istream>
+#include <memory>
 #include <string>
+#include <string_view>
 
-// Scans a file name or an input stream into a tree; null when it holds no
-// element (or the file cannot be opened).
-template <class Source>
-std::unique_ptr<XmlNode> scanXmlTree(Source &source)
-{
-    XmlDocument document;
-    XmlParser parser;
-    parser.setHandler(&document);
-    parser.parse(source);
-    return document.takeRoot();
-}
+// The tree of a text; null when it holds no element.
+std::unique_ptr<XmlNode> scanXmlText(std::string_view text);
+
+// The tree of a file, read whole; null when it holds no element or cannot
+// be read.
+std::unique_ptr<XmlNode> scanXmlFile(const std::string &fileName);
 
 // True when a top element was found and read. `rootName` is the name the
 // caller expects for the top element; a top element of any name is read. A
-// file that cannot be opened, or that holds no element, leaves the target
-// untouched.
+// file that cannot be read, or a text or file that holds no element, leaves
+// the target untouched.
 template <class T>
-bool loadXmlStream(T &target, std::istream &input, const std::string &rootName)
+bool loadXmlText(T &target, std::string_view text, const std::string &rootName)
 {
     (void)rootName;
-    const std::unique_ptr<XmlNode> root = scanXmlTree(input);
+    const std::unique_ptr<XmlNode> root = scanXmlText(text);
     fromXml(root.get(), target);
     return root != nullptr;
 }
@@ -39,7 +33,7 @@ template <class T>
 bool loadXmlFile(T &target, const std::string &fileName, const std::string &rootName)
 {
     (void)rootName;
-    const std::unique_ptr<XmlNode> root = scanXmlTree(fileName);
+    const std::unique_ptr<XmlNode> root = scanXmlFile(fileName);
     fromXml(root.get(), target);
     return root != nullptr;
 }

@@ -6,9 +6,10 @@
 #include <string>
 
 // Each parse skips leading white space and reads the longest number at the
-// start of the text; what follows it is ignored. On failure (no digits, or a
-// number out of the type's range) the variable keeps its value. A bool is
-// the number 0 or 1. A string takes the whole text unchanged.
+// start of the text; what follows it is ignored. On failure (no digits, an
+// exponent without digits, or a number out of the type's range) the
+// variable keeps its value. A bool is the number 0 or 1. A string takes the
+// whole text unchanged.
 bool parseText(const std::string &text, bool &variable);
 bool parseText(const std::string &text, std::int32_t &variable);
 bool parseText(const std::string &text, std::uint32_t &variable);

@@ -2,8 +2,6 @@
 
 #include "xml/string_utils.h"
 
-#include <fstream>
-
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
@@ -23,30 +21,20 @@ std::string_view trimView(std::string_view text)
 
 }  // namespace
 
-void XmlParser::parse(const std::string &fileName)
-{
-    if (fileName.empty()) {
-        XmlContentHandler ignore;
-        XmlContentHandler &receiver = handler != nullptr ? *handler : ignore;
-        receiver.startDocument();
-        receiver.endDocument();
-        return;
-    }
-    std::ifstream file(fileName, std::ios::binary);
-    parse(file);
-}
-
-void XmlParser::parse(std::istream &input)
+void XmlParser::parse(std::string_view text)
 {
     XmlContentHandler ignore;
     if (handler == nullptr) {
         handler = &ignore;
     }
     handler->startDocument();
-    std::string line;
-    while (std::getline(input, line)) {
+    // After the last "\n" only a non-empty rest is one more line.
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+            line.remove_suffix(1);
         }
         scanLine(line);
     }

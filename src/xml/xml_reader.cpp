@@ -1,6 +1,6 @@
 #include "xml/xml_reader.h"
 
-#include <iostream>
+#include <cstdio>
 
 XmlReader::XmlReader(XmlNode &node, XmlDirection readerDirection)
     : direction(readerDirection), root(&node), current(&node)
@@ -108,5 +108,7 @@ void XmlReader::attribute(std::string &field, const std::string &name)
 
 void XmlReader::warn(const std::string &message) const
 {
-    std::cerr << message << " in file: " << sourceFile << " at line " << sourceLine << std::endl;
+    // Written whole: element names come from the file and may hold any byte.
+    const std::string line = message + " in file: " + sourceFile + " at line " + std::to_string(sourceLine) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
 }

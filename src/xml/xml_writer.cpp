@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -63,9 +62,9 @@ bool startTag(const XmlNode &node, std::string &tag)
 
 }  // namespace
 
-bool writeXml(const XmlNode &root, std::ostream &out)
+bool writeXml(const XmlNode &root, std::string &text)
 {
-    std::ostringstream text;
+    std::string written;
     // Depth-first without recursion: each entry is a node and the next child
     // to write.
     std::vector<std::pair<const XmlNode *, int>> open{{&root, 0}};
@@ -80,24 +79,24 @@ bool writeXml(const XmlNode &root, std::ostream &out)
                 return false;
             }
             if (node->childCount() == 0) {
-                text << indent << tag
-                     << (node->text().empty() ? "/>" : ">" + escapeText(node->text()) + "</" + node->name() + ">")
-                     << '\n';
+                written += indent + tag +
+                           (node->text().empty() ? "/>" : ">" + escapeText(node->text()) + "</" + node->name() + ">") +
+                           '\n';
                 open.pop_back();
                 continue;
             }
-            text << indent << tag << ">" << escapeText(node->text()) << '\n';
+            written += indent + tag + ">" + escapeText(node->text()) + '\n';
         }
         if (next < node->childCount()) {
             const XmlNode *child = node->child(next++);
             open.emplace_back(child, 0);
             continue;
         }
-        text << indent << "</" << node->name() << ">\n";
+        written += indent + "</" + node->name() + ">\n";
         open.pop_back();
     }
-    out << text.str();
-    return static_cast<bool>(out);
+    text += written;
+    return true;
 }
 
 bool replaceFileContents(const std::string &fileName, const std::string &text)
@@ -120,6 +119,6 @@ bool replaceFileContents(const std::string &fileName, const std::string &text)
 
 bool saveXmlTree(const XmlNode &root, const std::string &fileName)
 {
-    std::ostringstream text;
-    return writeXml(root, text) && replaceFileContents(fileName, text.str());
+    std::string text;
+    return writeXml(root, text) && replaceFileContents(fileName, text);
 }

@@ -6,15 +6,15 @@
 #include "xml/xml_node.h"
 #include "xml/xml_reader.h"
 
-#include <ostream>
 #include <string>
 
-// One element a line, indented two blanks a level (up to 32 levels); attributes in double
-// quotes in the order they were set; text with "&", "<" and ">" written as
-// entities. False, with nothing written, when a name, a value or a text
-// would not read back the same (a quote, an angle bracket or a line break
-// in a value, a line break in a text, a name with blanks).
-bool writeXml(const XmlNode &root, std::ostream &out);
+// Appends the tree's text to `text`: one element a line, indented two
+// blanks a level (up to 32 levels); attributes in double quotes in the
+// order they were set; text with "&", "<" and ">" written as entities.
+// False, with nothing appended, when a name, a value or a text would not
+// read back the same (a quote, an angle bracket or a line break in a value,
+// a line break in a text, a name with blanks).
+bool writeXml(const XmlNode &root, std::string &text);
 
 // Writes the text into "<fileName>.new", flushes it to the disk and renames
 // it over the file. False, with the file untouched, when any step fails.

@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -44,18 +44,20 @@ TEST(JoystickReport, no_joystick_under_the_dummy_driver)
 TEST(JoystickReport, chooses_the_last_pad_named_360_else_the_first)
 {
     FakeJoysticks pads({"Generic USB Pad", "Xbox 360 Controller"}, true);
-    std::ostringstream out;
-    EXPECT_EQ(openJoystick(pads, out), 1);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(openJoystick(pads, stdout), 1);
+    const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(pads.opened, 1);
     EXPECT_TRUE(pads.eventsEnabled);
-    EXPECT_EQ(out.str(), "[ ] Generic USB Pad\n[x] Xbox 360 Controller\nOpened Joystick: 1\n"
-                         "Name: Xbox 360 Controller\nNumber of Axes: 6\nNumber of Buttons: 11\n"
-                         "Number of Balls: 0\n");
+    EXPECT_EQ(out, "[ ] Generic USB Pad\n[x] Xbox 360 Controller\nOpened Joystick: 1\n"
+                   "Name: Xbox 360 Controller\nNumber of Axes: 6\nNumber of Buttons: 11\n"
+                   "Number of Balls: 0\n");
 
     // No "360": pad 0; a failed open drops the five lines but keeps the index.
     FakeJoysticks plain({"Pad One", "Pad Two"}, false);
-    std::ostringstream plainOut;
-    EXPECT_EQ(openJoystick(plain, plainOut), 0);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(openJoystick(plain, stdout), 0);
+    const std::string plainOut = testing::internal::GetCapturedStdout();
     EXPECT_TRUE(plain.eventsEnabled);
-    EXPECT_EQ(plainOut.str(), "[ ] Pad One\n[ ] Pad Two\n");
+    EXPECT_EQ(plainOut, "[ ] Pad One\n[ ] Pad Two\n");
 }

@@ -1,5 +1,5 @@
 #include "formats/animation_library.h"
-#include "support/read_from_text.h"
+#include "xml/load_xml_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ namespace {
 
 void readLibrary(AnimationLibrary &library, const std::string &text)
 {
-    readFromText(library, text, "Animations");
+    loadXmlText(library, text, "Animations");
 }
 
 Animation fourFrames(bool loop)

@@ -1,5 +1,5 @@
 #include "formats/level_description.h"
-#include "support/read_from_text.h"
+#include "xml/load_xml_file.h"
 #include "support/temp_path.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ LevelDescription readLevel(const std::string &text, std::uint32_t ground = 0xFF9
 {
     LevelDescription description;
     description.GroundColor = ground;
-    readFromText(description, text, "GorlakLevel");
+    loadXmlText(description, text, "GorlakLevel");
     return description;
 }
 

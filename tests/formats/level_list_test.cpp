@@ -1,5 +1,5 @@
 #include "formats/level_list.h"
-#include "support/read_from_text.h"
+#include "xml/load_xml_file.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@ namespace {
 LevelList readList(const std::string &text)
 {
     LevelList list;
-    readFromText(list, text, "LevelList");
+    loadXmlText(list, text, "LevelList");
     return list;
 }
 

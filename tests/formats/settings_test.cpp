@@ -1,5 +1,5 @@
 #include "formats/settings.h"
-#include "support/read_from_text.h"
+#include "xml/load_xml_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 Settings readSettings(const std::string &text)
 {
     Settings settings;
-    readFromText(settings, text, "GorlakSettings");
+    loadXmlText(settings, text, "GorlakSettings");
     return settings;
 }
 

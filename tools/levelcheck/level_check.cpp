@@ -47,7 +47,7 @@ bool known(const std::array<const char *, N> &names, const std::string &name)
 
 std::unique_ptr<XmlNode> readTree(const std::string &fileName)
 {
-    return scanXmlTree(fileName);
+    return scanXmlFile(fileName);
 }
 
 // Which markers a level picture holds.
