@@ -33,6 +33,7 @@ protected:
 
     std::unique_ptr<CellGrid> grid = std::make_unique<CellGrid>();
 };
+using SplashBlood = BloodParticles;
 
 }  // namespace
 
@@ -148,17 +149,16 @@ TEST_F(BloodParticles, piercing_spray_deposits_along_its_path_a_splash_once)
 
 // Blood only in the first column: a splash at the right edge must never
 // reach round to it through the next row.
-TEST(SplashBlood, search_never_wraps_round_the_grid_edges)
+TEST_F(SplashBlood, search_never_wraps_round_the_grid_edges)
 {
+    grid = std::make_unique<CellGrid>(32, 32);
+    fillBlood(*grid, 0, 0, 0, 31);
     for (unsigned int seed = 1; seed <= 40; ++seed) {
-        CellGrid grid(32, 32);
-        fillBlood(grid, 0, 0, 0, 31);
         seedRandom(seed);
-        spawnSplashParticle(grid, 31, 5, Vec2(0.0f, -2.0f), true);
+        spawnSplashParticle(*grid, 31, 5, Vec2(0.0f, -2.0f), true);
         ASSERT_FALSE(world.particles.empty());
         EXPECT_FALSE(world.particles.back()->makesBlood) << "seed " << seed;
-        EXPECT_EQ(grid.bloodCellCount(), 32);
-        world.particles.clear();
+        EXPECT_EQ(grid->bloodCellCount(), 32);
     }
 }
 

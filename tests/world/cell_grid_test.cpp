@@ -58,6 +58,7 @@ protected:
 
 using BloodRules = GridWorld<200, 200>;
 using GridSteps = GridWorld<16, 16>;
+using BloodFall = GridWorld<3, 300>;
 
 // Records what a level picture hands out, and whether ground was already
 // built under each zombie at that moment.
@@ -134,26 +135,23 @@ TEST_F(BloodRules, edge_cells_never_move)
     }
 }
 
-TEST(BloodFall, extra_moves_never_reach_the_edge_columns)
+// Only the middle column is interior: a fast fall must neither step onto
+// an edge column nor wrap from there into the next row.
+TEST_F(BloodFall, extra_moves_never_reach_the_edge_columns)
 {
-    // Only the middle column is interior: a fast fall must neither step onto
-    // an edge column nor wrap from there into the next row.
     for (unsigned seed = 1; seed <= 20; ++seed) {
         world.gridSimulation = GridSimulation{};
         seedIntegerGenerator(seed);
-        CellGrid grid(3, 300);
-        grid.placeBlood(1, 1);
-        auto *cell = static_cast<BloodCell *>(grid.cellAt(1, 1));
-        grid.slot(0, 298) = std::make_unique<SolidCell>();
+        grid.clear();
+        BloodCell *cell = blood(1, 1);
+        ground(0, 298);
         for (int step = 0; step < 60; ++step) {
-            ++world.gridSimulation.simulationStep;
-            cell->update(false);
+            tick(cell);
             ASSERT_EQ(cell->x(), 1) << "seed " << seed;
             ASSERT_EQ(grid.cellAt(1, cell->y()), cell);
         }
         EXPECT_EQ(grid.cellAt(0, 298)->kind(), Solid);
     }
-    world.gridSimulation = GridSimulation{};
 }
 
 TEST_F(GridSteps, nothing_moves_before_the_first_full_sweep)
