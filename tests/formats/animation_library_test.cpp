@@ -1,4 +1,5 @@
 #include "formats/animation_library.h"
+#include "support/temp_path.h"
 #include "xml/load_xml_file.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 namespace {
 
@@ -86,9 +85,7 @@ TEST(AnimationLibrary, reading_carries_rect_values_defaults_and_a_later_name_rep
 TEST(AnimationLibrary, loading_leaves_out_unplayable_animations_with_a_line_naming_the_file)
 {
     AnimationLibrary &library = animationLibrary();
-    // Named after the process, so that test runs side by side do not meet.
-    const std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("gorlak_animations_" + std::to_string(getpid()) + ".xml");
+    const std::filesystem::path path = tempPath("gorlak_animations.xml");
     std::ofstream(path) << "<Animations><Animation name=\"door_closed\"><Rect w=\"26\" h=\"21\"/></Animation>"
                            "<Animation name=\"bad\"/><Animation name=\"still\"><FrameLength>0</FrameLength>"
                            "<Rect w=\"1\" h=\"1\"/></Animation></Animations>\n";

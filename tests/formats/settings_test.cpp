@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 Settings readSettings(const std::string &text)
@@ -11,6 +10,14 @@ Settings readSettings(const std::string &text)
     Settings settings;
     loadXmlText(settings, text, "GorlakSettings");
     return settings;
+}
+
+// What limitSettings writes to standard error.
+std::string limitMessages(Settings &settings)
+{
+    testing::internal::CaptureStderr();
+    limitSettings(settings, "settings.xml");
+    return testing::internal::GetCapturedStderr();
 }
 
 }  // namespace
@@ -42,29 +49,20 @@ TEST(Settings, reads_the_four_elements_in_any_order_under_any_root_with_defaults
 TEST(Settings, values_outside_the_limits_are_replaced_with_a_message)
 {
     Settings settings{false, 999, 2, 0};
-    testing::internal::CaptureStderr();
-    limitSettings(settings, "settings.xml");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "settings.xml: Width 999 is out of range, using 256\n"
-              "settings.xml: Height 2 is out of range, using 3\n"
-              "settings.xml: PixelSize 0 is out of range, using 1\n");
+    EXPECT_EQ(limitMessages(settings), "settings.xml: Width 999 is out of range, using 256\n"
+                                       "settings.xml: Height 2 is out of range, using 3\n"
+                                       "settings.xml: PixelSize 0 is out of range, using 1\n");
     EXPECT_EQ(settings, (Settings{false, 256, 3, 1}));
 
     Settings loud;
     loud.SoundVolume = 101;
-    testing::internal::CaptureStderr();
-    limitSettings(loud, "settings.xml");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "settings.xml: SoundVolume 101 is out of range, using 100\n");
+    EXPECT_EQ(limitMessages(loud), "settings.xml: SoundVolume 101 is out of range, using 100\n");
     loud.SoundVolume = -1;
-    testing::internal::CaptureStderr();
-    limitSettings(loud, "settings.xml");
-    testing::internal::GetCapturedStderr();
+    limitMessages(loud);
     EXPECT_EQ(loud.SoundVolume, 0);
 
     // The window stays within 4096 x 4096.
     Settings huge{false, 100, 200, 2147483647};
-    testing::internal::CaptureStderr();
-    limitSettings(huge, "settings.xml");
-    testing::internal::GetCapturedStderr();
+    limitMessages(huge);
     EXPECT_EQ(huge.PixelSize, 20);
 }

@@ -34,11 +34,10 @@ protected:
     {
         for (std::size_t i = 0; i < row.size(); ++i) {
             const int cx = x + static_cast<int>(i);
-            if (row[i] == '#') {
+            if (row[i] == '#')
                 grid.slot(cx, y) = std::make_unique<SolidCell>();
-            } else if (row[i] == 'b') {
+            else if (row[i] == 'b')
                 grid.placeBlood(cx, y);
-            }
         }
     }
     std::uint32_t screenAt(int x, int y) const { return getPixel(video.screen, x, y); }
@@ -69,13 +68,11 @@ TEST_F(SceneRender, blood_edges_feather_after_short_gaps)
         {".b", {100, 100, 0}}, {"...bbbb", {0, 0, 0, 125, 125, 125, 125}}, {"#.b", {255, 100, 100}},
         {".#b", {0, 255, 125}}, {"b.b..b", {125, 100, 100, 80, 80, 80}}, {"..bbbb#", {80, 80, 80, 125, 125, 125, 255}},
         {"bbbb####", {125, 125, 125, 125, 255, 255, 255, 255}}};
-    for (std::size_t y = 0; y < rows.size(); ++y) {
+    for (std::size_t y = 0; y < rows.size(); ++y)
         cells(0, static_cast<int>(y), rows[y].first);
-    }
     render(grid, true);
-    for (std::size_t y = 0; y < rows.size(); ++y) {
+    for (std::size_t y = 0; y < rows.size(); ++y)
         EXPECT_EQ(alphas(static_cast<int>(y), static_cast<int>(rows[y].second.size())), rows[y].second) << y;
-    }
     render(grid, false);
     EXPECT_EQ(alphas(4, 6), (std::vector<int>{125, 0, 125, 0, 0, 125}));
 }
@@ -86,9 +83,8 @@ TEST_F(SceneRender, tint_keeps_the_top_byte_and_floors_each_channel_under_a_move
     camera.x = 30;
     camera.y = 100;
     const std::uint32_t world[] = {0xFF123456, 0x80FF00FF, 0x00010101, 0xFFABCDEF};
-    for (int x = 0; x < 8; ++x) {
+    for (int x = 0; x < 8; ++x)
         putPixel(video.world.get(), static_cast<std::int16_t>(x), 1, world[x % 4]);
-    }
     cells(30, 101, "bbbb#b..");
     render(grid, true);
     EXPECT_EQ(screenAt(0, 1), 0xFF851A2Cu);

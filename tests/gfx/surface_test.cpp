@@ -35,18 +35,16 @@ TEST(ScreenPicture, takes_the_screen_layout_and_draws_the_same)
     const SurfacePtr expected = drawnOverBlue(loaded.get());
     const SurfacePtr actual = drawnOverBlue(converted.get());
     int clear = 0;
-    for (int y = 0; y < loaded->h; ++y) {
+    for (int y = 0; y < loaded->h; ++y)
         for (int x = 0; x < loaded->w; ++x) {
             const auto *a = static_cast<const std::uint32_t *>(expected->pixels) + y * expected->pitch / 4 + x;
             const auto *b = static_cast<const std::uint32_t *>(actual->pixels) + y * actual->pitch / 4 + x;
-            for (int shift = 0; shift < 24; shift += 8) {
-                // Blending may round one step differently.
+            // Blending may round one step differently.
+            for (int shift = 0; shift < 24; shift += 8)
                 ASSERT_LE(std::abs(static_cast<int>((*a >> shift) & 0xFF) - static_cast<int>((*b >> shift) & 0xFF)), 1)
                     << x << ", " << y;
-            }
             clear += (*b & 0xFFFFFF) == SDL_MapRGB(actual->format, 0, 0, 255);
         }
-    }
     EXPECT_GT(clear, 0) << "the picture should have see-through pixels";
     EXPECT_EQ(loadScreenPicture("no_such_picture.png"), nullptr);
     resetVideo();

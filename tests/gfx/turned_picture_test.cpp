@@ -19,14 +19,13 @@ namespace {
 SurfacePtr randomPicture(int w, int h, std::mt19937 &random)
 {
     SurfacePtr s(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000));
-    for (int y = 0; y < h; ++y) {
+    for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             auto *p = reinterpret_cast<std::uint32_t *>(static_cast<std::uint8_t *>(s->pixels) + y * s->pitch) + x;
             // Clear, opaque and in-between pixels, as a sprite's edge has.
             const std::uint32_t alpha = (random() % 3 == 0) ? 0 : (random() % 2 == 0 ? 255 : random() % 256);
             *p = (static_cast<std::uint32_t>(random()) & 0xFFFFFF) | (alpha << 24);
         }
-    }
     return s;
 }
 
@@ -40,17 +39,13 @@ std::uint32_t pixelAt(const SDL_Surface *s, int x, int y)
 // Empty when both surfaces hold the same pixels under the mask.
 std::string difference(const SDL_Surface *expected, const SDL_Surface *actual, std::uint32_t mask)
 {
-    if (expected->w != actual->w || expected->h != actual->h) {
+    if (expected->w != actual->w || expected->h != actual->h)
         return "size " + std::to_string(actual->w) + "x" + std::to_string(actual->h) + ", SDL_gfx " +
                std::to_string(expected->w) + "x" + std::to_string(expected->h);
-    }
-    for (int y = 0; y < expected->h; ++y) {
-        for (int x = 0; x < expected->w; ++x) {
-            if ((pixelAt(expected, x, y) & mask) != (pixelAt(actual, x, y) & mask)) {
+    for (int y = 0; y < expected->h; ++y)
+        for (int x = 0; x < expected->w; ++x)
+            if ((pixelAt(expected, x, y) & mask) != (pixelAt(actual, x, y) & mask))
                 return "pixel " + std::to_string(x) + ", " + std::to_string(y);
-            }
-        }
-    }
     return "";
 }
 
@@ -65,9 +60,8 @@ TEST(TurnedPicture, matches_rotozoom_at_every_angle)
     // Whole and odd angles both ways round, the right angles, and turns so
     // small that rotozoomSurface copies instead.
     std::vector<double> angles{0.0, 0.0009, -0.0009, 0.0011, 90.0, 180.0, 270.0, 360.0};
-    for (double degrees = -725.0; degrees <= 725.0; degrees += 2.9) {
+    for (double degrees = -725.0; degrees <= 725.0; degrees += 2.9)
         angles.push_back(degrees);
-    }
     std::mt19937 random(11);
     for (const auto &size : kSizes) {
         const SurfacePtr picture = randomPicture(size[0], size[1], random);

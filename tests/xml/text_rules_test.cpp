@@ -6,33 +6,10 @@
 
 #include <optional>
 
-TEST(TextRules, numbers_take_the_leading_digits_or_keep_the_variable)
-{
-    std::int32_t value = 5;
-    EXPECT_TRUE(parseText(" 42abc", value));
-    EXPECT_FALSE(parseText("abc", value));
-    EXPECT_FALSE(parseText("99999999999", value));
-    EXPECT_EQ(value, 42);
-
-    std::uint32_t count = 3;
-    EXPECT_TRUE(parseText("4000000000", count));
-    EXPECT_FALSE(parseText(" -1", count));
-    EXPECT_EQ(count, 4000000000u);
-
-    float number = 1.0f;
-    EXPECT_FALSE(parseText("1e999", number));
-    bool flag = true;
-    EXPECT_FALSE(parseText("2", flag));
-    EXPECT_TRUE(number == 1.0f && flag);
-
-    // Values convert through their text, with a fallback when it does not parse.
-    EXPECT_FLOAT_EQ(XmlValue(5).asFloat(0.0f), 5.0f);
-    EXPECT_EQ(XmlValue("wide").asInt(17), 17);
-}
-
 // Every form a number can take in a data file, read as the game has always
-// read them: the longest number at the start, nothing read otherwise.
-TEST(TextRules, number_forms_read_the_longest_number_at_the_start)
+// read them: the longest number at the start, nothing read otherwise, and
+// the variable kept when nothing is read.
+TEST(TextRules, number_forms_read_the_longest_number_at_the_start_or_keep_the_variable)
 {
     const struct {
         const char *text;
@@ -58,6 +35,9 @@ TEST(TextRules, number_forms_read_the_longest_number_at_the_start)
         {"nan", std::nullopt, std::nullopt},
         {"-3.5e38", -3, std::nullopt},
         {"1e-50", 1, 0.0f},
+        {" 42abc", 42, 42.0f},
+        {"99999999999", std::nullopt, 99999999999.0f},
+        {"1e999", 1, std::nullopt},
     };
     for (const auto &c : cases) {
         std::int32_t integer = 99;
@@ -70,8 +50,16 @@ TEST(TextRules, number_forms_read_the_longest_number_at_the_start)
     std::uint32_t count = 3;
     EXPECT_FALSE(parseText("-0", count));
     EXPECT_FALSE(parseText("4294967296", count));
+    EXPECT_FALSE(parseText(" -1", count));
     EXPECT_TRUE(parseText("+4294967295", count));
     EXPECT_EQ(count, 4294967295u);
+    bool flag = true;
+    EXPECT_FALSE(parseText("2", flag));
+    EXPECT_TRUE(flag);
+
+    // Values convert through their text, with a fallback when it does not parse.
+    EXPECT_FLOAT_EQ(XmlValue(5).asFloat(0.0f), 5.0f);
+    EXPECT_EQ(XmlValue("wide").asInt(17), 17);
 }
 
 TEST(TextRules, formatting_keeps_every_digit_a_float_needs)

@@ -65,16 +65,11 @@ TEST(XmlParser, deep_nesting_loads_and_frees_without_recursion)
 {
     const int depth = 100000;
     std::string text;
-    for (int i = 0; i < depth; ++i) {
-        text += "<a>";
-    }
-    for (int i = 0; i < depth; ++i) {
-        text += "</a>\n";
-    }
+    for (int i = 0; i < 2 * depth; ++i)
+        text += i < depth ? "<a>" : "</a>\n";
     auto root = scanXmlText(text);
     int levels = 0;
-    for (XmlNode *node = root.get(); node != nullptr; node = node->childCount() > 0 ? node->child(0) : nullptr) {
+    for (XmlNode *node = root.get(); node != nullptr; node = node->childCount() > 0 ? node->child(0) : nullptr)
         ++levels;
-    }
     EXPECT_EQ(levels, depth);
 }
