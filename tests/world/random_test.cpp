@@ -33,20 +33,15 @@ TEST(Random, integer_ranges_inclusive_and_exclusive)
     EXPECT_EQ(exclusive, (std::set<int>{0, 1}));
 }
 
-TEST(Random, integer_generator_gives_the_c_library_sequence)
+TEST(Random, integer_generator_gives_the_c_library_sequence_and_seed_random_seeds_it)
 {
     // Seed 0 is one the C library treats specially (as 1).
     for (unsigned seed : {0u, 1u, 7u, 1234u, 4294967295u}) {
         seedIntegerGenerator(seed);
         std::srand(seed);
-        for (int i = 0; i < 1000; ++i) {
+        for (int i = 0; i < 1000; ++i)
             ASSERT_EQ(nextRandomInteger(), std::rand()) << "seed " << seed << ", draw " << i;
-        }
     }
-}
-
-TEST(Random, seed_random_seeds_the_integer_generator)
-{
     // randomInt seeds once more with the same value on its first call, so
     // the sequence still starts at the seed's first draw.
     seedRandom(99);

@@ -16,12 +16,6 @@ std::string written(const XmlNode &root)
     return text;
 }
 
-std::string readFile(const std::filesystem::path &file)
-{
-    std::ifstream in(file);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 }  // namespace
 
 TEST(XmlWriter, writes_text_the_scanner_reads_back_into_the_same_tree)
@@ -79,7 +73,8 @@ TEST(XmlWriter, a_file_is_replaced_whole_or_not_at_all)
     // A half-written file of an earlier run is no obstacle.
     std::ofstream(file.string() + ".new") << "<Half";
     EXPECT_TRUE(replaceFileContents(file.string(), "new"));
-    EXPECT_EQ(readFile(file), "new");
+    std::ifstream in(file);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "new");
     EXPECT_FALSE(std::filesystem::exists(file.string() + ".new"));
 
     // A file that cannot be renamed over (here a folder in its way) stays as
