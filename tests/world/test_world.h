@@ -19,11 +19,9 @@ public:
 template <int Kind>
 void fillCells(CellGrid &grid, int x0, int x1, int y0, int y1)
 {
-    for (int y = y0; y <= y1; ++y) {
-        for (int x = x0; x <= x1; ++x) {
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x)
             grid.rawSlot(x, y) = std::make_unique<SettledCell<Kind>>();
-        }
-    }
 }
 
 inline void fillGround(CellGrid &grid, int x0, int x1, int y0, int y1) { fillCells<Solid>(grid, x0, x1, y0, y1); }

@@ -59,9 +59,8 @@ TEST(XmlWriter, refuses_what_would_not_read_back_and_writes_deep_trees_without_r
 
     XmlNode deep("D");
     XmlNode *node = &deep;
-    for (int i = 0; i < 100000; ++i) {
+    for (int i = 0; i < 100000; ++i)
         node = node->addChild(std::make_unique<XmlNode>("D"));
-    }
     std::string deepText;
     EXPECT_TRUE(writeXml(deep, deepText));
 }
