@@ -12,12 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 

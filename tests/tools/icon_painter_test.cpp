@@ -41,28 +41,6 @@ std::string withLines(const std::string &lines)
 
 }  // namespace
 
-TEST(IconPainter, icons_enlarge_a_drawing_whole_times_or_trim_its_clear_edge)
-{
-    const IconSet set = readIcons("icon.txt", withLines("icon 16 8\nicon 8 10\nicon 30 10\nwindow 8\n"));
-    ASSERT_EQ(set.icons.size(), 3u);
-    const Picture &twice = set.icons[0].picture;
-    ASSERT_TRUE(set.icons[0].size == 16 && twice.w == 16 && twice.h == 16);
-    // Every drawing pixel becomes a 2 x 2 block.
-    for (const auto &[x, y, colour] : std::vector<std::tuple<int, int, std::uint32_t>>{
-             {0, 0, 0xFFFF0000u}, {1, 1, 0xFFFF0000u}, {2, 0, 0u}, {14, 0, 0xFF00FF00u}, {15, 1, 0xFF00FF00u},
-             {0, 15, 0x800000FFu}, {6, 6, 0xFFFF0000u}, {8, 7, 0xFF00FF00u}, {15, 15, 0xFFFF0000u}})
-        EXPECT_EQ(twice.at(x, y), colour) << x << "," << y;
-
-    const Picture &trimmed = set.icons[1].picture;
-    ASSERT_TRUE(trimmed.w == 8 && trimmed.h == 8);
-    EXPECT_EQ(trimmed.at(0, 0), 0xFFFF0000u);
-    EXPECT_EQ(trimmed.at(3, 3), 0x800000FFu);
-    EXPECT_EQ(trimmed.at(7, 7), 0xFF00FF00u);
-    EXPECT_EQ(set.icons[2].picture.at(3, 3), 0xFFFF0000u);  // three times
-    EXPECT_EQ(set.window.w, 8);
-    EXPECT_EQ(set.window.at(7, 0), 0xFF00FF00u);
-}
-
 TEST(IconPainter, faults_name_file_and_line)
 {
     const auto errorOf = [](const std::string &source) {

@@ -31,9 +31,7 @@ TEST(LevelPainter, a_pool_is_kept_for_the_reach_check_and_paints_nothing)
 {
     const LevelLayout level = readLevel("pool.txt", "outro\npool 10 20 30 40\n");
     ASSERT_EQ(level.pools.size(), 1u);
-    EXPECT_EQ(level.pools[0].x, 10);
-    EXPECT_EQ(level.pools[0].y, 20);
-    EXPECT_EQ(level.pools[0].w, 30);
-    EXPECT_EQ(level.pools[0].h, 40);
+    const auto &pool = level.pools[0];
+    EXPECT_TRUE(pool.x == 10 && pool.y == 20 && pool.w == 30 && pool.h == 40);
     EXPECT_EQ(level.picture.at(20, 30), kLevelEmpty);
 }

@@ -3,39 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(SoundEffect, layers_take_their_own_keys)
-{
-    const SoundEffect effect = readSoundEffect("two.txt", R"(
-# a thump under a hiss
-wave noise
-frequency 3000
-decay 0.2
-seed 9
-layer thump
-wave sine
-frequency 80
-slide -2
-vibrato 0.5 6
-arpeggio 0.05 1.5 2
-formant 500 100
-formant 900 150 0.5
-delay 0.1
-sustain 0.1
-)");
-    ASSERT_EQ(effect.layers.size(), 2u);
-    EXPECT_EQ(effect.loop, 0.0);
-    const SoundLayer &hiss = effect.layers[0];
-    EXPECT_TRUE(hiss.wave == Wave::Noise && hiss.frequency == 3000.0 && hiss.seed == 9u && hiss.line == 3);
-    const SoundLayer &thump = effect.layers[1];
-    EXPECT_TRUE(thump.wave == Wave::Sine && thump.slide == -2.0 && thump.seed == 1u && thump.line == 7);
-    EXPECT_TRUE(thump.vibratoDepth == 0.5 && thump.vibratoRate == 6.0 && thump.arpeggioStep == 0.05);
-    EXPECT_EQ(thump.arpeggio, (std::vector<double>{1.5, 2.0}));
-    ASSERT_EQ(thump.formants.size(), 2u);
-    EXPECT_TRUE(thump.formants[1].frequency == 900.0 && thump.formants[1].gain == 0.5);
-    EXPECT_EQ(thump.formants[0].gain, 1.0);
-    EXPECT_DOUBLE_EQ(thump.delay + thump.length(), 0.2);
-}
-
 TEST(SoundEffect, faults_name_file_and_line)
 {
     const struct {
