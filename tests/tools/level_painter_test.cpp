@@ -26,12 +26,3 @@ TEST(LevelPainter, refuses_levels_that_cannot_be_played)
     EXPECT_EQ(errorOf("pool 10 200 0 10\n"), "bad.txt:1: pool outside the 256 x 256 world");
     EXPECT_EQ(errorOf("outro\n"), "");
 }
-
-TEST(LevelPainter, a_pool_is_kept_for_the_reach_check_and_paints_nothing)
-{
-    const LevelLayout level = readLevel("pool.txt", "outro\npool 10 20 30 40\n");
-    ASSERT_EQ(level.pools.size(), 1u);
-    const auto &pool = level.pools[0];
-    EXPECT_TRUE(pool.x == 10 && pool.y == 20 && pool.w == 30 && pool.h == 40);
-    EXPECT_EQ(level.picture.at(20, 30), kLevelEmpty);
-}
