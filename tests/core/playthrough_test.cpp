@@ -2,7 +2,6 @@
 // and walks into the door, and the outro's closing scene.
 #include "support/replay_harness.h"
 
-
 #include <gtest/gtest.h>
 
 #include <sstream>

@@ -9,9 +9,7 @@
 #include "support/temp_path.h"
 #include "world/world_state.h"
 
-#include <cstdlib>
 #include <fstream>
-#include <optional>
 
 namespace fs = std::filesystem;
 

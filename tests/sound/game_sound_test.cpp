@@ -12,12 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,16 +113,19 @@ Heard listen(const SoundContent &content, Mower mower, int soundStartMs = -1)
     return heard;
 }
 
+const char *const kSilent = "<Width>64</Width><Height>48</Height>";
+const char *const kLoud = "<Width>64</Width><Height>48</Height><Sound>1</Sound><SoundVolume>80</SoundVolume>";
+
 }  // namespace
 
 TEST(GameSound, silent_without_the_setting_the_engine_follows_the_throttle_and_strikes_are_heard)
 {
     {
-        const SoundContent silent("<Width>64</Width><Height>48</Height>");
+        const SoundContent silent(kSilent);
         const Heard heard = listen(silent, Mower::Full);
         EXPECT_TRUE(!heard.written || heard.rms == 0.0) << heard.rms;
     }
-    const SoundContent loud("<Width>64</Width><Height>48</Height><Sound>1</Sound><SoundVolume>80</SoundVolume>");
+    const SoundContent loud(kLoud);
     const Heard idle = listen(loud, Mower::Idle);
     const Heard full = listen(loud, Mower::Full);
     const Heard shredding = listen(loud, Mower::OnZombie);
@@ -138,14 +138,14 @@ TEST(GameSound, silent_without_the_setting_the_engine_follows_the_throttle_and_s
 TEST(GameSound, waits_for_start_sound_when_asked_to)
 {
     {
-        const SoundContent loud("<Width>64</Width><Height>48</Height><Sound>1</Sound><SoundVolume>80</SoundVolume>");
+        const SoundContent loud(kLoud);
         const Heard late = listen(loud, Mower::Idle, 500);
         EXPECT_FALSE(late.writtenBeforeStart) << "no device is opened before startSound()";
         EXPECT_TRUE(late.started);
         ASSERT_TRUE(late.written);
         EXPECT_GT(late.rms, 300.0);
     }
-    const SoundContent silent("<Width>64</Width><Height>48</Height>");
+    const SoundContent silent(kSilent);
     const Heard never = listen(silent, Mower::Idle, 200);
     EXPECT_FALSE(never.started) << "the settings ask for no sound";
     EXPECT_TRUE(!never.written || never.rms == 0.0) << never.rms;

@@ -45,6 +45,11 @@ protected:
         f.zombies = zombies;
         return f;
     }
+    void frames(int count, const SoundFrame &f)
+    {
+        for (int i = 0; i < count; ++i)
+            scape.frame(f);
+    }
     void report(GameEventKind kind, Vec2 at, float strength = 1.0f) { scape.gameEvent({kind, at, strength}); }
 
     const DrivenClock clock{5000};
@@ -132,24 +137,18 @@ TEST_F(SoundscapeTest, the_engine_follows_the_throttle_and_stops_with_the_mower)
         EXPECT_NEAR(Soundscape::engineMix(throttle)[1], full, 1e-6f);
     }
     // Idling: it swells in over a few frames, then holds.
-    for (int i = 0; i < 5; ++i) {
-        scape.frame(frame());
-    }
+    frames(5, frame());
     EXPECT_NEAR(out.loops[0], 0.4f * 0.5f, 1e-6f);
     EXPECT_NEAR(out.loops[1], 0.12f * 0.5f, 1e-6f);
     // Full throttle: at most 0.2 a frame, so a click swells instead of clicking.
     scape.frame(frame(1.0f));
     EXPECT_NEAR(out.loops[0], (0.4f - 0.2f) * 0.5f, 1e-6f);
-    for (int i = 0; i < 5; ++i) {
-        scape.frame(frame(1.0f));
-    }
+    frames(5, frame(1.0f));
     EXPECT_NEAR(out.loops[0], 0.0f, 1e-6f);
     EXPECT_NEAR(out.loops[1], 0.9f * 0.5f, 1e-6f);
     SoundFrame outro = frame(1.0f);
     outro.engineRunning = false;
-    for (int i = 0; i < 5; ++i) {
-        scape.frame(outro);
-    }
+    frames(5, outro);
     EXPECT_NEAR(out.loops[1], 0.0f, 1e-6f);
 }
 
@@ -159,8 +158,7 @@ TEST_F(SoundscapeTest, a_pause_holds_every_sound_once_and_lets_them_go_once)
     paused.paused = true;
     scape.frame(frame());
     const float idle = out.loops[0];
-    scape.frame(paused);
-    scape.frame(paused);
+    frames(2, paused);
     EXPECT_EQ(out.loops[0], idle);  // not touched while paused
     scape.frame(frame());
     EXPECT_EQ(out.pauses, (std::vector<bool>{true, false}));
