@@ -4,7 +4,16 @@
 
 #include <string>
 
-TEST(PictureCache, loads_once_and_reports_a_missing_file_once)
+namespace {
+
+class PictureCache : public ::testing::Test {
+protected:
+    void TearDown() override { clearPictureCache(); }
+};
+
+}  // namespace
+
+TEST_F(PictureCache, loads_once_and_reports_a_missing_file_once)
 {
     const std::string door = GORLAK_TEST_DATA_DIR "/e2e_content/data/gfx/door.png";
     SDL_Surface *first = sharedPicture(door);
@@ -18,5 +27,4 @@ TEST(PictureCache, loads_once_and_reports_a_missing_file_once)
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find(missing), std::string::npos) << err;
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
-    clearPictureCache();
 }

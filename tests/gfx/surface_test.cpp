@@ -17,11 +17,21 @@ SurfacePtr drawnOverBlue(SDL_Surface *picture)
     return target;
 }
 
+// Puts the video state back even when a check stops the test early.
+class ScreenPicture : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        resetVideo();
+        SDL_Quit();
+    }
+};
+
 }  // namespace
 
 // The background is converted to the screen's layout when loaded; what it
 // draws, see-through parts included, must not change.
-TEST(ScreenPicture, takes_the_screen_layout_and_draws_the_same)
+TEST_F(ScreenPicture, takes_the_screen_layout_and_draws_the_same)
 {
     ASSERT_TRUE(openVideo(64, 64, "picture test", 1, false));
     const std::string gem = GORLAK_SOURCE_DIR "/data/gfx/collectable.png";
@@ -47,6 +57,4 @@ TEST(ScreenPicture, takes_the_screen_layout_and_draws_the_same)
         }
     EXPECT_GT(clear, 0) << "the picture should have see-through pixels";
     EXPECT_EQ(loadScreenPicture("no_such_picture.png"), nullptr);
-    resetVideo();
-    SDL_Quit();
 }

@@ -60,6 +60,13 @@ using BloodRules = GridWorld<200, 200>;
 using GridSteps = GridWorld<16, 16>;
 using BloodFall = GridWorld<3, 300>;
 
+// Building a level picture sets the world's start and door.
+class LevelBuild : public ::testing::Test {
+protected:
+    void SetUp() override { world.reset(); }
+    void TearDown() override { world.reset(); }
+};
+
 // Records what a level picture hands out, and whether ground was already
 // built under each zombie at that moment.
 struct Recorder : LevelPictureListener {
@@ -258,9 +265,8 @@ TEST(CellGrid, slots_clamp_and_stay_inside_the_store)
     EXPECT_EQ(grid.bloodCellCount(), 0);
 }
 
-TEST(CellGrid, builds_bottom_up_with_markers_anywhere)
+TEST_F(LevelBuild, builds_bottom_up_with_markers_anywhere)
 {
-    world.reset();
     // A picture larger than the grid, black but for these pixels.
     const std::vector<std::pair<std::pair<int, int>, std::uint32_t>> pixels{
         {{10, 20}, 0xFFFFFF}, {{11, 20}, 0xFF0000}, {{12, 20}, 0x123456}, {{10, 19}, 0x00FF00},
@@ -284,7 +290,6 @@ TEST(CellGrid, builds_bottom_up_with_markers_anywhere)
     EXPECT_EQ(recorder.collectables, (Points{{50, 30}}));
     EXPECT_TRUE(world.playerStart.x == 280 && world.playerStart.y == 257);
     EXPECT_TRUE(world.doorRect.x == 290 && world.doorRect.y == 5);
-    world.reset();
 
     testing::internal::CaptureStderr();
     EXPECT_FALSE(grid.buildFromImage("no/such/level.png"));
