@@ -323,10 +323,11 @@ void Game::updatePaused()
 
 void Game::drawPausedView()
 {
-    if (video.pausedImage == nullptr) {
+    // One try at the picture: a missing one is not read again at every redraw.
+    if (video.pausedImage == nullptr && !pausedPictureTried) {
+        pausedPictureTried = true;
         video.pausedImage = loadPicture(kPausedPictureFile);
-        if (video.pausedImage == nullptr && !pausedPictureWarned) {
-            pausedPictureWarned = true;
+        if (video.pausedImage == nullptr) {
             std::fprintf(stderr, "%s: cannot load picture, pausing without it: %s\n", kPausedPictureFile,
                          SDL_GetError());
         }

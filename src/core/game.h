@@ -111,7 +111,7 @@ private:
 
     std::uint32_t pausedAt = 0;       // wall time of the pause
     std::uint32_t pausePollTick = 0;  // wall time the queue was last read
-    bool pausedPictureWarned = false;
+    bool pausedPictureTried = false;
     std::unique_ptr<PlayerMover> mover;
     std::unique_ptr<Sprite> playerSprite;
 };

@@ -51,7 +51,7 @@ void ProgressFile::restore(LevelList &list) const
     const std::string fileName = file_.string();
     const std::unique_ptr<XmlNode> root = scanXmlFile(fileName);
     if (root == nullptr || root->name() != kRootName) {
-        std::fprintf(stderr, "%s: not a progress file; playing from level 1\n", file_.string().c_str());
+        std::fprintf(stderr, "%s: not a progress file; playing from level 1\n", fileName.c_str());
         return;
     }
     LevelList kept;
