@@ -7,11 +7,14 @@
 #include "gfx/pixel_ops.h"
 #include "platform/clock.h"
 #include "support/game_fixture.h"
+#include "support/temp_path.h"
 #include "world/grid_simulation.h"
 #include "world/world_state.h"
 #include "world/zombie.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 namespace {
@@ -184,4 +187,44 @@ TEST_F(PauseRestart, paused_view_shows_the_banner_and_escape_still_quits)
     EXPECT_GT(changed, w * h / 20);
     pushKey(SDLK_ESCAPE, true);
     EXPECT_EQ(runOneFrame(), ProgramState::Quit);
+}
+
+// Content without the banner's picture still pauses, and says so once
+// however often the paused view is drawn.
+TEST_F(PauseRestart, without_its_picture_the_pause_freezes_play_and_says_so_once)
+{
+    namespace fs = std::filesystem;
+    struct TempContent {
+        fs::path dir = tempPath("gorlak_no_pause_picture");
+        ~TempContent() { fs::remove_all(dir); }
+    } content;
+    fs::remove_all(content.dir);
+    fs::copy(GORLAK_TEST_DATA_DIR "/e2e_content", content.dir, fs::copy_options::recursive);
+    fs::remove(content.dir / "data/gfx/paused.png");
+    stopProgram();
+    ASSERT_TRUE(startProgram(ProgramOptions::reproducible(content.dir, 1234)));
+    game = runningGame();
+    GameSession &session = *runningSession();
+    ASSERT_TRUE(session.startAt(kBusyLevel));
+    runFrame();
+
+    SDL_Event expose{};
+    expose.type = SDL_VIDEOEXPOSE;
+    testing::internal::CaptureStderr();
+    for (int round = 0; round < 2; ++round) {
+        pushKey(SDLK_p, true);
+        runFrame();
+        ASSERT_TRUE(game->paused);
+        const LevelSnapshot before = snapshot(session);
+        pushEvent(expose);
+        for (int pass = 0; pass < 40; ++pass)
+            runFrame();
+        EXPECT_TRUE(snapshot(session) == before);
+        pushKey(SDLK_p, true);
+        runFrame();
+        ASSERT_FALSE(game->paused);
+    }
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("data/gfx/paused.png"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
